@@ -1,0 +1,25 @@
+#include "platform/DecimalSign.h"
+
+#include <atomic>
+
+namespace platform {
+
+namespace {
+std::atomic<char> g_sign{'.'};
+}
+
+char DecimalSign() { return g_sign.load(std::memory_order_relaxed); }
+
+void SetDecimalSign(char sign) { g_sign.store(sign, std::memory_order_relaxed); }
+
+std::string ApplyDecimalSign(std::string text) {
+  const char sign = DecimalSign();
+  if (sign != '.') {
+    for (char& c : text) {
+      if (c == '.') c = sign;
+    }
+  }
+  return text;
+}
+
+}  // namespace platform
