@@ -1,0 +1,42 @@
+#include "shell/CIniFileAcc.h"
+
+#include <optional>
+
+#include "platform/ProgramFolder.h"
+#include "shell/IniText.h"
+#include "shell/TextFile.h"
+
+namespace shell {
+
+namespace {
+
+// Cuts at a character boundary so the result stays valid UTF-8.
+std::string CutToLength(std::string value, size_t max) {
+  if (value.size() <= max) return value;
+  size_t n = max;
+  while (n > 0 && (static_cast<unsigned char>(value[n]) & 0xC0) == 0x80) --n;
+  value.resize(n);
+  return value;
+}
+
+}  // namespace
+
+CIniFileAcc::CIniFileAcc() : ininame_(platform::ProgramFolder() + "/vuzovid.ini") {}
+
+std::string CIniFileAcc::Item(std::string_view section, std::string_view key) {
+  std::string text;
+  std::optional<std::string> value;
+  if (ReadTextFile(ininame_, text) == ReadOutcome::Read) value = FindIniValue(text, section, key);
+  std::string result = value ? CutToLength(std::move(*value), kMaxValueLength) : std::string(kAbsent);
+  rdStatus_ = result != kAbsent;
+  return result;
+}
+
+void CIniFileAcc::Item(std::string_view section, std::string_view key, std::string_view value) {
+  std::string text;
+  wrStatus_ = IsWritableIniItem(section, key, value) &&
+              ReadTextFile(ininame_, text) != ReadOutcome::Failed &&
+              ReplaceTextFile(ininame_, SetIniValue(text, section, key, value));
+}
+
+}  // namespace shell

@@ -1,0 +1,66 @@
+#include "shell/UiText.h"
+
+#include <gtest/gtest.h>
+
+#include "resources/StringTable.h"
+#include "shell/ModuleTipMsg.h"
+
+using shell::TipText;
+using shell::UiText;
+
+namespace {
+std::string Res(int id) { return resources::LoadResString(id); }
+}  // namespace
+
+// Loaded one after another, so a slot left over from the previous language shows too.
+TEST(LoadUiText, CopiesTheBlockByIdIntoUiTextAndTipText) {
+  for (int base : {0, 2000, 4000}) {
+    shell::LoadUiText(base);
+    EXPECT_EQ(UiText[0], "");
+    for (int id = 1; id <= 151; ++id) {
+      const bool tip = id >= 87 && id <= 135;
+      EXPECT_EQ(UiText[id], tip ? "" : Res(base + id)) << base + id;
+      if (tip) {
+        EXPECT_EQ(TipText[id - 87], Res(base + id)) << base + id;
+      }
+    }
+  }
+}
+
+TEST(LoadUiText, ReadsAsCallersCiteTheTexts) {
+  struct Case {
+    int base;
+    int id;
+    const char* text;
+  };
+  const Case cases[] = {
+      {4000, 42, "Selected COM Port has been used."},
+      {4000, 55, "ZEL files (*.zhel)|*.zel"},
+      {4000, 151, "All axes' completion of positioning"},
+      {2000, 1, "文件(&F)"},
+      {2000, 53, "Decimal"},
+      {0, 147, "運転中状態モニタ"},
+  };
+  for (const Case& c : cases) {
+    shell::LoadUiText(c.base);
+    EXPECT_EQ(UiText[c.id], c.text) << c.base << "+" << c.id;
+  }
+}
+
+TEST(LoadTipMessages, IndexKIsId87PlusK) {
+  struct Case {
+    int base;
+    int index;
+    const char* text;
+  };
+  const Case cases[] = {
+      {4000, 0, "Open the file"},
+      {4000, 48, "PVLM: Speed to judge the pusher positioning had comleted or not"},
+      {2000, 3, "Upload from MOR-3x"},
+      {0, 3, "MOR-3xからアップロード"},
+  };
+  for (const Case& c : cases) {
+    shell::LoadTipMessages(c.base);
+    EXPECT_EQ(TipText[c.index], c.text) << c.base << " index " << c.index;
+  }
+}
