@@ -22,9 +22,9 @@ extern const TextBlock kJapaneseTexts;
 extern const TextBlock kChineseTexts;
 extern const TextBlock kEnglishTexts;
 
-constexpr bool IsCompleteBlock(const TextBlock& block) {
+constexpr bool HasEveryIdInOrder(const TextBlock& block) {
   for (int i = 0; i < kTextsPerBlock; ++i) {
-    if (block[i].id != i + 1 || block[i].text == nullptr) return false;
+    if (block[i].id != i + 1) return false;
   }
   return true;
 }

@@ -160,6 +160,6 @@ constexpr TextBlock kChineseTexts = {{
     {150, kEnglishWording},
     {151, kEnglishWording},
 }};
-static_assert(IsCompleteBlock(kChineseTexts));
+static_assert(HasEveryIdInOrder(kChineseTexts));
 
 }  // namespace resources

@@ -191,6 +191,6 @@ constexpr TextBlock kEnglishTexts = {{
     {150, "All axes' alarm status"},
     {151, "All axes' completion of positioning"},
 }};
-static_assert(IsCompleteBlock(kEnglishTexts));
+static_assert(HasEveryIdInOrder(kEnglishTexts));
 
 }  // namespace resources

@@ -189,6 +189,6 @@ constexpr TextBlock kJapaneseTexts = {{
     {150, "全軸のアラーム状態"},
     {151, "全軸の位置決め完了"},
 }};
-static_assert(IsCompleteBlock(kJapaneseTexts));
+static_assert(HasEveryIdInOrder(kJapaneseTexts));
 
 }  // namespace resources

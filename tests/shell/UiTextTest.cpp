@@ -9,7 +9,16 @@ using shell::TipText;
 using shell::UiText;
 
 namespace {
+
 std::string Res(int id) { return resources::LoadResString(id); }
+
+// A text expected in slot `index` after loading the block at `base`.
+struct Case {
+  int base;
+  int index;
+  const char* text;
+};
+
 }  // namespace
 
 // Loaded one after another, so a slot left over from the previous language shows too.
@@ -28,11 +37,6 @@ TEST(LoadUiText, CopiesTheBlockByIdIntoUiTextAndTipText) {
 }
 
 TEST(LoadUiText, ReadsAsCallersCiteTheTexts) {
-  struct Case {
-    int base;
-    int id;
-    const char* text;
-  };
   const Case cases[] = {
       {4000, 42, "Selected COM Port has been used."},
       {4000, 55, "ZEL files (*.zhel)|*.zel"},
@@ -43,16 +47,11 @@ TEST(LoadUiText, ReadsAsCallersCiteTheTexts) {
   };
   for (const Case& c : cases) {
     shell::LoadUiText(c.base);
-    EXPECT_EQ(UiText[c.id], c.text) << c.base << "+" << c.id;
+    EXPECT_EQ(UiText[c.index], c.text) << c.base << "+" << c.index;
   }
 }
 
 TEST(LoadTipMessages, IndexKIsId87PlusK) {
-  struct Case {
-    int base;
-    int index;
-    const char* text;
-  };
   const Case cases[] = {
       {4000, 0, "Open the file"},
       {4000, 48, "PVLM: Speed to judge the pusher positioning had comleted or not"},
