@@ -28,9 +28,7 @@ TEST_F(CommaSign, FormattingWritesTheComma) {
   EXPECT_EQ(FormatValue(kHundredths, 150), "1,50");
   EXPECT_EQ(FormatValue(kSpeedCode16, 100), "53,33");
 
-  FwdLimitPulses = -8;
-  RvsLimitPulses = 8008;
-  RefreshLimitScales();
+  RefreshWithLimits(-8, 8008);
   EXPECT_EQ(controls.forward, "-0,10");
   EXPECT_EQ(controls.reverse, "100,10");
   EXPECT_EQ(controls.stroke, "100,20");

@@ -57,6 +57,13 @@ class UnitStateTest : public ::testing::Test {
     axisdata::UnitPerPulse = lead / resolution;
   }
 
+  // Limits as the common-parameter editor stores them, then the scales derived from them.
+  static void RefreshWithLimits(std::int32_t fwd, std::int32_t rvs) {
+    axisdata::FwdLimitPulses = fwd;
+    axisdata::RvsLimitPulses = rvs;
+    axisdata::RefreshLimitScales();
+  }
+
   FakeUnitControls controls;
 
  private:

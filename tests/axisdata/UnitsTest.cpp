@@ -113,9 +113,7 @@ TEST_F(Units, SliderScalesFromTheLimits) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.fwd << " " << c.rvs);
-    FwdLimitPulses = c.fwd;
-    RvsLimitPulses = c.rvs;
-    RefreshLimitScales();
+    RefreshWithLimits(c.fwd, c.rvs);
     EXPECT_EQ(FwdLimitPulses, c.fwdAfter);
     EXPECT_EQ(RvsLimitPulses, c.rvsAfter);
     EXPECT_EQ(SliderSpan, c.span);
@@ -133,29 +131,21 @@ TEST_F(Units, RefreshLimitScalesRewritesTheLimitBoxesStrokeAndHomeSide) {
   UseAxis("mm", 10, 800);
   controls.decimals = 2;
   CatalogueModel = true;
-  FwdLimitPulses = -8;
-  RvsLimitPulses = 8008;
-  RefreshLimitScales();
+  RefreshWithLimits(-8, 8008);
   EXPECT_EQ(controls.forward, "-0.10");
   EXPECT_EQ(controls.reverse, "100.10");
   EXPECT_EQ(controls.stroke, "100.20");
   EXPECT_EQ(controls.homeSide, 0);
 
-  FwdLimitPulses = -8008;
-  RvsLimitPulses = 8;
-  RefreshLimitScales();
+  RefreshWithLimits(-8008, 8);
   EXPECT_EQ(controls.homeSide, 1);
-  FwdLimitPulses = -8;
-  RvsLimitPulses = 8;  // equal sizes: home on the reverse side
-  RefreshLimitScales();
+  RefreshWithLimits(-8, 8);  // equal sizes: home on the reverse side
   EXPECT_EQ(controls.homeSide, 1);
 }
 
 TEST_F(Units, UserTypesLeaveTheHomeSideAlone) {
   CatalogueModel = false;
-  FwdLimitPulses = -8008;
-  RvsLimitPulses = 8;
-  RefreshLimitScales();
+  RefreshWithLimits(-8008, 8);
   EXPECT_EQ(controls.homeSide, -1);
 }
 
@@ -164,9 +154,7 @@ TEST_F(Units, WithoutControlsTheConversionsStillWork) {
   UseAxis("mm", 10, 800);
   EXPECT_EQ(FormatPulses(8001), "100.013");  // three decimals, as with nothing chosen
   EXPECT_EQ(AccCodeToText(1000), "1.701");
-  FwdLimitPulses = 500;
-  RvsLimitPulses = 500;
-  RefreshLimitScales();
+  RefreshWithLimits(500, 500);
   EXPECT_EQ(RvsLimitPulses, 501);
   EXPECT_EQ(SliderSpan, 1);
   EXPECT_EQ(controls.forward, "");
