@@ -1,0 +1,26 @@
+#include "LinkTestSupport.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace vuz::test {
+
+bool link_thread_running() {
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::ifstream comm(task.path() / "comm");
+    std::string name;
+    if (std::getline(comm, name) && name == "klvn_link") return true;
+  }
+  return false;
+}
+
+bool link_thread_gone() {
+  // A joined thread can linger in /proc for a moment after the join returns.
+  for (int i = 0; i < 100 && link_thread_running(); ++i)
+    std::this_thread::sleep_for(milliseconds(20));
+  return !link_thread_running();
+}
+
+}  // namespace vuz::test

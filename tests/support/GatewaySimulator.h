@@ -1,0 +1,52 @@
+// Plays the gateway, the bus master of the serial link, on the master side of a pseudo-terminal.
+// The program or the library opens the slave side (device_path()) as its COM port.
+#pragma once
+
+#include <termios.h>
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "GatewayFrames.h"
+
+namespace vuz::sim {
+
+using std::chrono::milliseconds;
+
+class GatewaySimulator {
+ public:
+  // Opens a fresh pseudo-terminal; throws std::runtime_error when none can be had.
+  GatewaySimulator();
+  ~GatewaySimulator();
+  GatewaySimulator(const GatewaySimulator&) = delete;
+  GatewaySimulator& operator=(const GatewaySimulator&) = delete;
+
+  // The device to give as the port name (or through KLVNDRV_COMn).
+  const std::string& device_path() const { return device_path_; }
+
+  // The slave side's line settings. The simulator keeps the slave open, so the pty stays alive
+  // while the library closes and reopens it, and its settings can be read at any time.
+  termios slave_settings() const;
+  void set_slave_settings(const termios& settings);
+
+  // Sends any bytes: noise, half frames, broken frames.
+  void send(std::string_view bytes);
+  void send_command(const Command& command, HexCase hex_case = HexCase::Upper);
+  void send_poll(std::uint32_t poll_data) { send_command({'P', 0, poll_data}); }
+
+  // Bytes from the library: up to `count`, whatever came within `limit`.
+  std::string receive(std::size_t count, milliseconds limit);
+  // One response frame within `limit`, checked.
+  ResponseCheck read_response(milliseconds limit = milliseconds(2000));
+  // True when the library sends nothing for `span`.
+  bool quiet_for(milliseconds span);
+
+ private:
+  int master_ = -1;
+  int slave_ = -1;
+  std::string device_path_;
+};
+
+}  // namespace vuz::sim
