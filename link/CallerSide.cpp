@@ -39,7 +39,7 @@ std::optional<CommandFields> request_command_frame() {
   if (++lib.last_request == 0) ++lib.last_request;
   const std::uint32_t request = lib.last_request;
   lib.wanted = request;
-  lib.rx_req_event.set(request);
+  lib.rx_req_event.set();
   const bool arrived = lib.rx_event.wait_for_tag(request, kCallWait);
   lib.wanted = 0;
   lib.answered_frame = arrived ? request : 0;

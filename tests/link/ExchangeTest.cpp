@@ -44,9 +44,7 @@ TEST_P(BrokenFrameTest, IsDroppedAndTheNextGoodFrameArrives) {
   EXPECT_EQ(address, 2);
   EXPECT_EQ(data, 0x22222222);
   ASSERT_EQ(put_responce(1, 0x33), 1);
-  const auto reply = gateway.read_response();
-  ASSERT_TRUE(reply.response) << reply.error;
-  EXPECT_EQ(reply.response->data, 0x33u);
+  EXPECT_TRUE(next_response_is(gateway, 'R', 0x33));
   EXPECT_TRUE(gateway.quiet_for(milliseconds(400))) << "a second response: the broken frame was answered";
 }
 
@@ -92,10 +90,7 @@ TEST_F(LinkTest, WriteResponseCarriesZeroData) {
   int32_t address = 0, data = 0;
   ASSERT_EQ(check_command(0, &address, &data), 1);
   ASSERT_EQ(put_responce(0, 7), 1);
-  const auto reply = gateway.read_response();
-  ASSERT_TRUE(reply.response) << reply.error;
-  EXPECT_EQ(reply.response->letter, 'W');
-  EXPECT_EQ(reply.response->data, 0u);
+  EXPECT_TRUE(next_response_is(gateway, 'W', 0u));
 }
 
 TEST_F(LinkTest, AbortIsSeenByTheAxisCheckAndAcknowledgedWithZ) {
@@ -105,10 +100,7 @@ TEST_F(LinkTest, AbortIsSeenByTheAxisCheckAndAcknowledgedWithZ) {
   EXPECT_EQ(check_ax_command(0, &address, &data), -4);
   EXPECT_EQ(data, kUntouched);
   ASSERT_EQ(put_ax_responce(8, 0x1234), 1);
-  const auto reply = gateway.read_response();
-  ASSERT_TRUE(reply.response) << reply.error;
-  EXPECT_EQ(reply.response->letter, 'Z');
-  EXPECT_EQ(reply.response->data, 0x1234u);
+  EXPECT_TRUE(next_response_is(gateway, 'Z', 0x1234u));
 }
 
 TEST_F(LinkTest, AbortIsAnotherLetterForTheWordCheck) {
@@ -155,10 +147,7 @@ TEST_F(LinkTest, WordImageLettersFollowTheBlockType) {
       EXPECT_EQ(address, 0x10);
       EXPECT_EQ(static_cast<uint32_t>(data), 0xFEDCBA98u);
       ASSERT_EQ(put_responce_ex(reads, 0x0BADF00D, row.block_type), 1);
-      const auto reply = gateway.read_response();
-      ASSERT_TRUE(reply.response) << reply.error;
-      EXPECT_EQ(reply.response->letter, letter);
-      EXPECT_EQ(reply.response->data, reads ? 0x0BADF00Du : 0u);
+      EXPECT_TRUE(next_response_is(gateway, letter, reads ? 0x0BADF00Du : 0u));
     }
   }
 }
@@ -171,10 +160,7 @@ TEST_F(LinkTest, ExtendedCallsUseBlockTypeOne) {
     int32_t address = 0, data = 0;
     ASSERT_EQ(check_excommand(reads, &address, &data), 1);
     ASSERT_EQ(put_exresponce(reads, 9), 1);
-    const auto reply = gateway.read_response();
-    ASSERT_TRUE(reply.response) << reply.error;
-    EXPECT_EQ(reply.response->letter, letter);
-    EXPECT_EQ(reply.response->data, reads ? 9u : 0u);
+    EXPECT_TRUE(next_response_is(gateway, letter, reads ? 9u : 0u));
   }
 }
 
@@ -195,10 +181,7 @@ TEST_F(LinkTest, AxisLettersFollowTheAxisType) {
     EXPECT_EQ(address, 0x1F);
     EXPECT_EQ(data, 77);
     ASSERT_EQ(put_ax_responce(row.ax_type, -2), 1);
-    const auto reply = gateway.read_response();
-    ASSERT_TRUE(reply.response) << reply.error;
-    EXPECT_EQ(reply.response->letter, row.response_letter);
-    EXPECT_EQ(reply.response->data, 0xFFFFFFFEu);
+    EXPECT_TRUE(next_response_is(gateway, row.response_letter, 0xFFFFFFFEu));
   }
 }
 
@@ -208,10 +191,7 @@ TEST_F(LinkTest, PollAnswerStoresThePollDataAndAnswersWithTheCode) {
   int32_t poll_data = 0;
   EXPECT_EQ(exec_poll_answer(&poll_data, 4), 1);
   EXPECT_EQ(static_cast<uint32_t>(poll_data), 0x9000ABCDu);
-  const auto reply = gateway.read_response();
-  ASSERT_TRUE(reply.response) << reply.error;
-  EXPECT_EQ(reply.response->letter, 'P');
-  EXPECT_EQ(reply.response->data, 4u);
+  EXPECT_TRUE(next_response_is(gateway, 'P', 4u));
 }
 
 TEST_F(LinkTest, PollAnswerGivesMinusOneForAnotherLetterOrNoFrame) {

@@ -7,6 +7,15 @@
 
 namespace vuz::test {
 
+::testing::AssertionResult next_response_is(sim::GatewaySimulator& gateway, char letter,
+                                            std::uint32_t data) {
+  const auto reply = gateway.read_response();
+  if (!reply.response) return ::testing::AssertionFailure() << reply.error;
+  if (reply.response->letter != letter || reply.response->data != data)
+    return ::testing::AssertionFailure() << "got " << sim::printable(reply.bytes);
+  return ::testing::AssertionSuccess();
+}
+
 bool link_thread_running() {
   for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
     std::ifstream comm(task.path() / "comm");

@@ -20,6 +20,10 @@ class LinkTest : public ::testing::Test {
   sim::GatewaySimulator gateway;
 };
 
+// The library's next response frame is well formed and carries `letter` and `data`.
+::testing::AssertionResult next_response_is(sim::GatewaySimulator& gateway, char letter,
+                                            std::uint32_t data);
+
 // Whether this process has a thread named as the library names its link thread.
 bool link_thread_running();
 // Waits a short while for the link thread to be gone; true when it is.
