@@ -33,18 +33,25 @@ char axis_response_letter(std::int32_t ax_type) {
 
 std::int32_t check_for_letter(char expected, bool axis_check, std::int32_t* address,
                               std::int32_t* data) {
-  if (!address || !data || !is_link_ready()) return kCheckOther;
+  char arrived = 0;
+  return check_for_either(expected, expected, axis_check, address, data, &arrived);
+}
+
+std::int32_t check_for_either(char expected, char also_expected, bool axis_check,
+                              std::int32_t* address, std::int32_t* data, char* arrived) {
+  if (!address || !data || !arrived || !is_link_ready()) return kCheckOther;
   const LinkLock lock;
   if (!lock) return kCheckOther;
   const auto frame = request_command_frame();
   if (!frame) return kCheckNoFrame;
-  if (frame->letter == expected) {
+  if (frame->letter == expected || frame->letter == also_expected) {
+    *arrived = frame->letter;
     *address = frame->address;
     *data = static_cast<std::int32_t>(parse_hex(frame->data.data(), frame->data.size()).value_or(0));
     return kCheckExpected;
   }
   if (frame->letter == 'P') return kCheckPoll;
-  if (frame->letter == 'Z' && axis_check) return kCheckAbort;
+  if (frame->letter == kAbortLetter && axis_check) return kCheckAbort;
   return kCheckOther;
 }
 

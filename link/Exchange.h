@@ -24,6 +24,9 @@ char axis_response_letter(std::int32_t ax_type);
 // kCheckExpected; 'Z' gives kCheckAbort only when `axis_check`.
 std::int32_t check_for_letter(char expected, bool axis_check, std::int32_t* address,
                               std::int32_t* data);
+// As check_for_letter, but either letter is expected; `arrived` is told which one came.
+std::int32_t check_for_either(char expected, char also_expected, bool axis_check,
+                              std::int32_t* address, std::int32_t* data, char* arrived);
 // Queues `letter` with `data` as the response to the frame of the last check. 1 or 0.
 std::int32_t put_response(char letter, std::uint32_t data);
 
@@ -38,5 +41,8 @@ std::int32_t put_word_response(std::int32_t block_type, std::int32_t gateway_rea
 std::int32_t wait_poll_command(std::int32_t* poll_data);
 // Queues 'P' with `code`. 1 or 0.
 std::int32_t put_poll_answer(std::int32_t code);
+
+// The letter that acknowledges the gateway's abort.
+inline constexpr char kAbortLetter = 'Z';
 
 }  // namespace klvn

@@ -48,22 +48,22 @@
  *     _put_responce_ex@12         put_responce_ex
  *     _put_ax_responce@8          put_ax_responce
  *     _exec_poll_answer@8         exec_poll_answer
- *   load counter and transfers (not built yet)
- *     _reset_load_count@4         reset_load_count         int32_t (int32_t capacity)
- *     _get_load_count@0           get_load_count           int32_t (void)
- *     _exec_upload@4              exec_upload              int32_t (int32_t *words)
- *     _exec_download@4            exec_download            int32_t (const int32_t *words)
- *     _exec_expt_upload@4         exec_expt_upload         int32_t (int32_t *values)
- *     _exec_expt_download@4       exec_expt_download       int32_t (const int32_t *values)
- *     _exec_axcom_upload@8        exec_axcom_upload        int32_t (int32_t axis, int32_t *words)
- *     _exec_axcom_download@8      exec_axcom_download      int32_t (int32_t axis, const int32_t *words)
- *     _exec_axpoint_upload@12     exec_axpoint_upload      int32_t (int32_t axis, int32_t bank, int32_t *words)
- *     _exec_axpoint_download@12   exec_axpoint_download    int32_t (int32_t axis, int32_t bank, const int32_t *words)
- *     _exec_axexpr_upload@8       exec_axexpr_upload       int32_t (int32_t axis, int32_t *value)
- *     _exec_axexpr_download@8     exec_axexpr_download     int32_t (int32_t axis, int32_t value)
- *     _exec_addr_rd_upload@12     exec_addr_rd_upload      int32_t (int32_t axis, int32_t address, int32_t *value)
- *     _exec_addr_wr_download@12   exec_addr_wr_download    int32_t (int32_t axis, int32_t address, int32_t value)
- *     _prepare_Q2_command@12      prepare_Q2_command       int32_t (int32_t axis, int32_t sub_index, int32_t value)
+ *   load counter and transfers
+ *     _reset_load_count@4         reset_load_count
+ *     _get_load_count@0           get_load_count
+ *     _exec_upload@4              exec_upload
+ *     _exec_download@4            exec_download
+ *     _exec_expt_upload@4         exec_expt_upload
+ *     _exec_expt_download@4       exec_expt_download
+ *     _exec_axcom_upload@8        exec_axcom_upload
+ *     _exec_axcom_download@8      exec_axcom_download
+ *     _exec_axpoint_upload@12     exec_axpoint_upload
+ *     _exec_axpoint_download@12   exec_axpoint_download
+ *     _exec_axexpr_upload@8       exec_axexpr_upload
+ *     _exec_axexpr_download@8     exec_axexpr_download
+ *     _exec_addr_rd_upload@12     exec_addr_rd_upload
+ *     _exec_addr_wr_download@12   exec_addr_wr_download
+ *     _prepare_Q2_command@12      prepare_Q2_command
  *   controller record converters (not built yet)
  *     _csv_mor_step@12            csv_mor_step             int32_t (char *line, const uint32_t *image, int32_t word_index)
  *     _bin_mor_step@8             bin_mor_step             int32_t (const char *line, uint32_t *image)
@@ -151,6 +151,72 @@ KLVNDRV_API int32_t put_ax_responce(int32_t ax_type, int32_t data);
  * answered with `request_code`. 1 answered, 0 the answer could not be queued or the link is not
  * ready (before init, after close, null `poll_data`), -1 no frame or another letter. */
 KLVNDRV_API int32_t exec_poll_answer(int32_t *poll_data, int32_t request_code);
+
+/* ---- load counter and transfers -----------------------------------------------------------
+ * The gateway starts every transfer: it polls, the PC's step answers the poll with the request
+ * code of its transfer, and the gateway then writes (upload) or reads (download) one word per
+ * command frame. Each step call handles at most one frame (two 300 ms waits at most); call it
+ * again while it returns -1.
+ *
+ * Step results: -1 continue (a word moved, a poll answered, or no frame), 1 done, 0 failed (link
+ * not ready, call lock not had, another letter, a word out of order, the answer not queued, or
+ * arguments the transfer cannot take), -4 the gateway aborted with 'Z' and it was acknowledged
+ * (axis and single-word steps only; the acknowledgement carries data 0).
+ *
+ * Word order: a frame must carry the next word (the load count) or repeat the last one (load
+ * count - 1, also right after a block boundary, under the previous block's letter); a repeated
+ * word is answered again and the count climbs on from it. Any other word fails the step and
+ * changes nothing. Arrays are read or written only below the capacity (32 for axis blocks). */
+
+/* _reset_load_count@4: starts a counted transfer of `capacity` words; the load count is 0.
+ * Returns `capacity`. Word images move at most 1024 words, extended-point images at most 1280
+ * words and only whole records (a multiple of 3); a step of a transfer whose capacity is out of
+ * that range (or negative) fails at once. Axis blocks use 32 whatever the capacity, but need the
+ * reset for their count: reset before each 32-word block. */
+KLVNDRV_API int32_t reset_load_count(int32_t capacity);
+/* _get_load_count@0: the index of the next word (the words moved so far). */
+KLVNDRV_API int32_t get_load_count(void);
+
+/* _exec_upload@4 / _exec_download@4: the word image, `capacity` words. Words 0-255 travel with
+ * W/R, 256-511 w/r, 512-767 x/s, 768-1023 y/t. Poll answer 1 / 2, or 32 / 33 for a capacity
+ * above 512. Once the count has reached the capacity: 1 at once, no frame taken. */
+KLVNDRV_API int32_t exec_upload(int32_t *words);
+KLVNDRV_API int32_t exec_download(const int32_t *words);
+
+/* _exec_expt_upload@4 / _exec_expt_download@4: the extended-point image. The caller holds
+ * capacity x 4 / 3 values, records of four; on the wire each record is three words: value 1;
+ * value 3 low 16 bits x 65536 + value 2 low 16 bits; value 4 low 16 bits x 65536 + value 3 high
+ * 16 bits. Values 2 and 4 therefore come back as 0-65535. The download packs the values while
+ * the count is 0; the upload unpacks into `values` on every call once the count has reached the
+ * capacity (and returns 1). Letters c/d, e/k, f/l, g/m, h/n by 256-word block; poll answer
+ * 34 / 35. */
+KLVNDRV_API int32_t exec_expt_upload(int32_t *values);
+KLVNDRV_API int32_t exec_expt_download(const int32_t *values);
+
+/* Axis blocks of 32 words, frame address = word index. Common block: letters A / B, poll answer
+ * axis x 4096 + 5 / 6. Point bank: letters C / D, poll answer axis x 4096 + bank x 256 + 7 / 8
+ * (a bank above 15: axis x 4096 + 12 / 13). The upload answers each word with its address as
+ * data. `axis` 0-15 and `bank` 0 or more, else 0. */
+KLVNDRV_API int32_t exec_axcom_upload(int32_t axis, int32_t *words);
+KLVNDRV_API int32_t exec_axcom_download(int32_t axis, const int32_t *words);
+KLVNDRV_API int32_t exec_axpoint_upload(int32_t axis, int32_t bank, int32_t *words);
+KLVNDRV_API int32_t exec_axpoint_download(int32_t axis, int32_t bank, const int32_t *words);
+
+/* Single words, no counter; 1 once the word was exchanged. Expansion word: letters E / F, poll
+ * answer axis x 4096 + 9 / 10. A gateway word by address (0-65535): read with G, poll answer
+ * address x 65536 + axis x 4096 + 17; write with H, poll answer ... + 16. An upload answers with
+ * the frame's address as data, a download with `value`. */
+KLVNDRV_API int32_t exec_axexpr_upload(int32_t axis, int32_t *value);
+KLVNDRV_API int32_t exec_axexpr_download(int32_t axis, int32_t value);
+KLVNDRV_API int32_t exec_addr_rd_upload(int32_t axis, int32_t address, int32_t *value);
+KLVNDRV_API int32_t exec_addr_wr_download(int32_t axis, int32_t address, int32_t value);
+
+/* _prepare_Q2_command@12: three phases, each repeated while it gives -1: a poll answered with
+ * axis x 4096 + sub_index x 256 + 14; the write of `value` to address 1024 of the axis; a poll
+ * answered with axis x 4096 + 271. Returns the third phase's result (1), or the first result of
+ * a phase that is not 1 (0 failed, -4 aborted), which ends it. A phase gives up with 0 after 16
+ * tries that each gave -1 (on a silent link about 4.8 s). `axis` and `sub_index` 0-15, else 0. */
+KLVNDRV_API int32_t prepare_Q2_command(int32_t axis, int32_t sub_index, int32_t value);
 
 #ifdef __cplusplus
 }

@@ -15,6 +15,11 @@ const std::set<std::string> kExports = {
     "get_sio_error",   "get_com_errlog",  "check_command",    "check_excommand",
     "check_command_ex", "check_ax_command", "put_responce",   "put_exresponce",
     "put_responce_ex", "put_ax_responce", "exec_poll_answer",
+    "reset_load_count", "get_load_count", "exec_upload", "exec_download",
+    "exec_expt_upload", "exec_expt_download", "exec_axcom_upload", "exec_axcom_download",
+    "exec_axpoint_upload", "exec_axpoint_download", "exec_axexpr_upload",
+    "exec_axexpr_download", "exec_addr_rd_upload", "exec_addr_wr_download",
+    "prepare_Q2_command",
 };
 
 // The functions the library's dynamic symbol table defines.

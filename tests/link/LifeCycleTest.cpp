@@ -1,6 +1,7 @@
 // Opening and closing the link, and the calls before, between and after.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "LinkTestSupport.h"
 
@@ -11,6 +12,12 @@ struct Call {
   const char* name;
   std::function<int32_t()> run;
 };
+
+// Room for the largest array a step is given here (1260 extended-point words as values).
+int32_t* words() {
+  static std::vector<int32_t> room(1680);
+  return room.data();
+}
 
 // Every call that needs a ready link, with outs that must stay as they are.
 std::vector<Call> link_calls(int32_t& address, int32_t& data) {
@@ -24,6 +31,20 @@ std::vector<Call> link_calls(int32_t& address, int32_t& data) {
       {"put_responce_ex", [] { return put_responce_ex(1, 1, 2); }},
       {"put_ax_responce", [] { return put_ax_responce(1, 1); }},
       {"exec_poll_answer", [&] { return exec_poll_answer(&data, 4); }},
+      // Transfer steps with words left to move: 0, never -1, or a caller would loop forever.
+      {"exec_upload", [] { reset_load_count(305); return exec_upload(words()); }},
+      {"exec_download", [] { reset_load_count(305); return exec_download(words()); }},
+      {"exec_expt_upload", [] { reset_load_count(1260); return exec_expt_upload(words()); }},
+      {"exec_expt_download", [] { reset_load_count(1260); return exec_expt_download(words()); }},
+      {"exec_axcom_upload", [] { reset_load_count(32); return exec_axcom_upload(0, words()); }},
+      {"exec_axcom_download", [] { reset_load_count(32); return exec_axcom_download(0, words()); }},
+      {"exec_axpoint_upload", [] { reset_load_count(32); return exec_axpoint_upload(0, 1, words()); }},
+      {"exec_axpoint_download", [] { reset_load_count(32); return exec_axpoint_download(0, 1, words()); }},
+      {"exec_axexpr_upload", [] { return exec_axexpr_upload(0, words()); }},
+      {"exec_axexpr_download", [] { return exec_axexpr_download(0, 1); }},
+      {"exec_addr_rd_upload", [] { return exec_addr_rd_upload(0, 1, words()); }},
+      {"exec_addr_wr_download", [] { return exec_addr_wr_download(0, 1, 1); }},
+      {"prepare_Q2_command", [] { return prepare_Q2_command(0, 0, 0); }},
   };
 }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +14,11 @@
 namespace vuz::sim {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How often a waiting gateway looks whether the PC has read its frame, or was told to stop.
+constexpr milliseconds kWatchSlice{20};
 
 [[noreturn]] void fail(const char* what) {
   throw std::runtime_error(std::string("gateway simulator: ") + what + ": " + std::strerror(errno));
@@ -94,5 +100,23 @@ ResponseCheck GatewaySimulator::read_response(milliseconds limit) {
 }
 
 bool GatewaySimulator::quiet_for(milliseconds span) { return receive(1, span).empty(); }
+
+std::size_t GatewaySimulator::unread_by_pc() const {
+  int waiting = 0;
+  if (ioctl(slave_, FIONREAD, &waiting) != 0) fail("FIONREAD");
+  return static_cast<std::size_t>(waiting);
+}
+
+ResponseCheck GatewaySimulator::await_response(milliseconds answer_limit, std::stop_token stop) {
+  std::string got;
+  auto deadline = Clock::now() + answer_limit;
+  while (got.size() < kFrameLength && !stop.stop_requested()) {
+    if (unread_by_pc() > 0) deadline = Clock::now() + answer_limit;
+    else if (Clock::now() >= deadline) break;
+    got += receive(kFrameLength - got.size(), kWatchSlice);
+  }
+  if (got.empty()) return {std::nullopt, stop.stop_requested() ? "stopped" : "no answer", {}};
+  return check_response_frame(got);
+}
 
 }  // namespace vuz::sim

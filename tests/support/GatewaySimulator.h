@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <stop_token>
 #include <string_view>
 
 #include "GatewayFrames.h"
@@ -42,6 +43,13 @@ class GatewaySimulator {
   ResponseCheck read_response(milliseconds limit = milliseconds(2000));
   // True when the library sends nothing for `span`.
   bool quiet_for(milliseconds span);
+
+  // Bytes sent to the PC that it has not read yet. The PC reads only while it waits for a
+  // frame, so a frame that stays unread means the PC is not calling.
+  std::size_t unread_by_pc() const;
+  // The response to the frame just sent, as the gateway waits for it: for as long as the PC has
+  // not read that frame, then up to `answer_limit` from when it has. Ends early on `stop`.
+  ResponseCheck await_response(milliseconds answer_limit, std::stop_token stop = {});
 
  private:
   int master_ = -1;
