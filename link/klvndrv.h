@@ -169,9 +169,9 @@ KLVNDRV_API int32_t exec_poll_answer(int32_t *poll_data, int32_t request_code);
  * changes nothing. Arrays are read or written only below the capacity (32 for axis blocks). */
 
 /* _reset_load_count@4: starts a counted transfer of `capacity` words; the load count is 0.
- * Returns `capacity`. Word images move at most 1024 words, extended-point images at most 1280
- * words and only whole records (a multiple of 3); a step of a transfer whose capacity is out of
- * that range (or negative) fails at once. Axis blocks use 32 whatever the capacity, but need the
+ * Returns `capacity`. Word images move at most 1024 words; extended-point images move whole
+ * records (a multiple of 3) within the 1280 words their letters reach, so at most 1278. A step of
+ * a transfer whose capacity is out of that range (or negative) fails at once. Axis blocks use 32 whatever the capacity, but need the
  * reset for their count: reset before each 32-word block. */
 KLVNDRV_API int32_t reset_load_count(int32_t capacity);
 /* _get_load_count@0: the index of the next word (the words moved so far). */
