@@ -1,0 +1,187 @@
+#include "platform/FlexGrid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "platform/VirtualKey.h"
+
+namespace platform {
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent), corner_(new QLabel(this)) {
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+  setCornerButtonEnabled(false);
+  setMouseTracking(true);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionsClickable(false);
+  verticalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setHighlightSections(false);
+  verticalHeader()->setHighlightSections(false);
+  corner_->setAlignment(Qt::AlignCenter);
+  corner_->setAutoFillBackground(true);
+  corner_->setBackgroundRole(QPalette::Button);
+  connect(this, &QTableWidget::currentCellChanged, this,
+          [this](int row, int col, int prevRow, int prevCol) {
+            if (prevRow >= 0 && prevCol >= 0) emit LeaveCell();
+            if (row >= 0 && col >= 0) emit EnterCell();
+          });
+}
+
+void FlexGrid::SetRows(int rows) {
+  setRowCount(rows > 1 ? rows - 1 : 0);
+  for (int r = 0; r < rowCount(); ++r) {
+    if (verticalHeaderItem(r) == nullptr) setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
+    for (int c = 0; c < columnCount(); ++c) {
+      if (item(r, c) == nullptr) setItem(r, c, new QTableWidgetItem(QString()));
+    }
+  }
+}
+
+void FlexGrid::SetCols(int cols) {
+  setColumnCount(cols > 1 ? cols - 1 : 0);
+  for (int c = 0; c < columnCount(); ++c) {
+    if (horizontalHeaderItem(c) == nullptr) {
+      setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
+    }
+  }
+  SetRows(Rows());
+}
+
+QTableWidgetItem* FlexGrid::HeaderItem(int row, int col) const {
+  if (row == 0 && col >= 1 && col <= columnCount()) return horizontalHeaderItem(col - 1);
+  if (col == 0 && row >= 1 && row <= rowCount()) return verticalHeaderItem(row - 1);
+  if (row >= 1 && col >= 1 && row <= rowCount() && col <= columnCount()) {
+    return item(row - 1, col - 1);
+  }
+  return nullptr;
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const {
+  if (row == 0 && col == 0) return corner_->text();
+  const QTableWidgetItem* it = HeaderItem(row, col);
+  return it != nullptr ? it->text() : QString();
+}
+
+void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
+  if (row == 0 && col == 0) {
+    corner_->setText(text);
+    return;
+  }
+  if (QTableWidgetItem* it = HeaderItem(row, col)) it->setText(text);
+}
+
+void FlexGrid::SetCellAlignment(int row, int col, Qt::Alignment alignment) {
+  if (row == 0 && col == 0) {
+    corner_->setAlignment(alignment);
+    return;
+  }
+  if (QTableWidgetItem* it = HeaderItem(row, col)) it->setTextAlignment(alignment);
+}
+
+int FlexGrid::Row() const { return currentRow() >= 0 ? currentRow() + 1 : 0; }
+int FlexGrid::Col() const { return currentColumn() >= 0 ? currentColumn() + 1 : 0; }
+
+void FlexGrid::SetCurrentCell(int row, int col) {
+  if (row >= 1 && col >= 1 && row <= rowCount() && col <= columnCount()) {
+    setCurrentCell(row - 1, col - 1);
+  } else {
+    setCurrentCell(-1, -1);
+  }
+}
+
+int FlexGrid::RowSel() const {
+  const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+  if (ranges.isEmpty()) return Row();
+  const QTableWidgetSelectionRange& r = ranges.first();
+  return (currentRow() == r.topRow() ? r.bottomRow() : r.topRow()) + 1;
+}
+
+int FlexGrid::ColSel() const {
+  const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+  if (ranges.isEmpty()) return Col();
+  const QTableWidgetSelectionRange& r = ranges.first();
+  return (currentColumn() == r.leftColumn() ? r.rightColumn() : r.leftColumn()) + 1;
+}
+
+int FlexGrid::TopRow() const { return verticalScrollBar()->value() + 1; }
+void FlexGrid::SetTopRow(int row) { verticalScrollBar()->setValue(row - 1); }
+int FlexGrid::LeftCol() const { return horizontalScrollBar()->value() + 1; }
+void FlexGrid::SetLeftCol(int col) { horizontalScrollBar()->setValue(col - 1); }
+
+void FlexGrid::SetColWidthTwips(int col, int twips) {
+  const int px = twips / kTwipsPerPixel;
+  if (col == 0) {
+    verticalHeader()->setFixedWidth(px);
+  } else if (col <= columnCount()) {
+    setColumnWidth(col - 1, px);
+  }
+  updateGeometries();
+}
+
+int FlexGrid::ColWidthTwips(int col) const {
+  const int px = col == 0 ? verticalHeader()->width() : columnWidth(col - 1);
+  return px * kTwipsPerPixel;
+}
+
+void FlexGrid::SetHeaderRowHeightTwips(int twips) {
+  horizontalHeader()->setFixedHeight(twips / kTwipsPerPixel);
+  updateGeometries();
+}
+
+QRect FlexGrid::CurrentCellRect() const {
+  if (currentRow() < 0 || currentColumn() < 0) return {};
+  const QRect inViewport = visualRect(currentIndex());
+  return inViewport.translated(viewport()->geometry().topLeft());
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+  emit KeyDown(VirtualKeyCode(*event), ShiftState(*event));
+  // A key-down handler that moved the focus (to an in-cell editor) has taken the key.
+  const auto focusMoved = [this] { return window()->focusWidget() != this; };
+  if (focusMoved()) return;
+  const QString text = event->text();
+  if (text.size() == 1 && text.at(0).unicode() != 0) {
+    const int code = text.at(0).unicode();
+    if (code != '\t') {  // Tab moves between cells and controls; it is no character
+      emit KeyPress(code);
+      if (focusMoved()) return;
+    }
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  QTableWidget::mouseDoubleClickEvent(event);
+  emit DblClick();
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
+  UpdateMouseCell(event->position().toPoint());
+  QTableWidget::mouseMoveEvent(event);
+}
+
+void FlexGrid::UpdateMouseCell(const QPoint& pos) {
+  const QModelIndex index = indexAt(pos);
+  mouseRow_ = index.isValid() ? index.row() + 1 : 0;
+  mouseCol_ = index.isValid() ? index.column() + 1 : 0;
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event) {
+  QTableWidget::focusInEvent(event);
+  emit GotFocus();
+}
+
+void FlexGrid::updateGeometries() {
+  QTableWidget::updateGeometries();
+  const int left = frameWidth();
+  corner_->setGeometry(left, left, verticalHeader()->width(), horizontalHeader()->height());
+  corner_->raise();
+}
+
+}  // namespace platform

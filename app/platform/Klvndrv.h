@@ -1,0 +1,30 @@
+#pragma once
+// The program's declarations of the link library's functions. Each is bound by its decorated
+// name at its first call (see LibraryBinder.h); the library's own header gives the types.
+#include <cstdint>
+
+#include "klvndrv.h"
+#include "platform/LibraryBinder.h"
+
+namespace klvn {
+
+#define VUZ_KLVN_IMPORT(name, decorated)                                             \
+  template <typename... Args>                                                        \
+  inline std::int32_t name(Args... args) {                                           \
+    static const auto fn = reinterpret_cast<decltype(&::name)>(                      \
+        platform::ResolveKlvn(decorated));                                           \
+    return fn(args...);                                                              \
+  }
+
+VUZ_KLVN_IMPORT(init_klvn_slave, "_init_klvn_slave@4")
+VUZ_KLVN_IMPORT(close_klvn, "_close_klvn@0")
+VUZ_KLVN_IMPORT(get_klvn_state, "_get_klvn_state@0")
+VUZ_KLVN_IMPORT(exec_poll_answer, "_exec_poll_answer@8")
+VUZ_KLVN_IMPORT(reset_load_count, "_reset_load_count@4")
+VUZ_KLVN_IMPORT(get_load_count, "_get_load_count@0")
+VUZ_KLVN_IMPORT(exec_upload, "_exec_upload@4")
+VUZ_KLVN_IMPORT(exec_download, "_exec_download@4")
+
+#undef VUZ_KLVN_IMPORT
+
+}  // namespace klvn

@@ -1,0 +1,18 @@
+#include "platform/UiServices.h"
+
+#include <cassert>
+
+namespace platform {
+
+namespace {
+UiServices* g_services = nullptr;
+}
+
+UiServices& Ui() {
+  assert(g_services != nullptr && "UI services used before they were installed");
+  return *g_services;
+}
+
+void SetUi(UiServices* services) { g_services = services; }
+
+}  // namespace platform

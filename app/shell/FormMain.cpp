@@ -1,0 +1,537 @@
+#include "shell/FormMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "axisdata/TextRoutines.h"
+#include "axisdata/TransferLoop.h"
+#include "platform/FlexGrid.h"
+#include "platform/Klvndrv.h"
+#include "platform/ProgramFolder.h"
+#include "platform/UiServices.h"
+#include "platform/VirtualKey.h"
+#include "shell/CIniFileAcc.h"
+#include "shell/FormMsg.h"
+#include "shell/FormZELLogo.h"
+#include "shell/ModuleMain.h"
+#include "shell/ModuleWheel.h"
+#include "shell/Program.h"
+#include "shell/SyncImage.h"
+#include "shell/UiText.h"
+
+using platform::FlexGrid;
+using platform::MsgAnswer;
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+QString Ui(int id) { return QString::fromStdString(shell::UiText[id]); }
+QString Tip(int id) { return QString::fromStdString(shell::TipText[id - shell::kFirstTipId]); }
+
+std::string DataFolder() { return platform::ProgramFolder() + "/data"; }
+
+QFont SharedUiFont(int pointSize) {
+  QFont font = QApplication::font();
+  if (!shell::UiFontName.empty()) font.setFamily(QString::fromStdString(shell::UiFontName));
+  font.setPointSize(pointSize);
+  return font;
+}
+
+constexpr int kDefaultWidthTwips = 10240;
+constexpr int kDefaultHeightTwips = 6800;
+constexpr int kEditorBackground[] = {255, 255, 128};
+
+}  // namespace
+
+FormMain::FormMain(QWidget* parent)
+    : QMainWindow(parent),
+      SyncGrid(nullptr),
+      Text1(nullptr),
+      ComboModel(new QComboBox(this)),
+      TextModel(new QLabel(this)),
+      Toolbar1(new QToolBar(this)),
+      StatusPanel1(new QLabel(this)),
+      client_(new QWidget(this)) {
+  setWindowTitle(QStringLiteral("VUZOvid"));
+  setCentralWidget(client_);
+  SyncGrid = new FlexGrid(client_);
+  Text1 = new QLineEdit(client_);
+  addToolBar(Qt::TopToolBarArea, Toolbar1);
+  Toolbar1->setMovable(false);
+  statusBar()->addWidget(StatusPanel1, 1);
+
+  connect(SyncGrid, &FlexGrid::DblClick, this, [this] { StartCellEdit(platform::VK_SPACE); });
+  connect(SyncGrid, &FlexGrid::KeyDown, this, [this](int key, int) {
+    if (key == platform::VK_F2 || key > 127) StartCellEdit(platform::VK_SPACE);
+  });
+  connect(SyncGrid, &FlexGrid::KeyPress, this, [this](int code) { StartCellEdit(code); });
+  connect(SyncGrid, &FlexGrid::GotFocus, this, &FormMain::CommitCellEdit);
+  connect(SyncGrid, &FlexGrid::LeaveCell, this, &FormMain::CommitCellEdit);
+  connect(Text1, &QLineEdit::textChanged, this, &FormMain::Text1_Change);
+  connect(ComboModel, &QComboBox::activated, this, &FormMain::ComboModel_Click);
+  Text1->installEventFilter(this);
+}
+
+FormMain::~FormMain() = default;
+
+void FormMain::BuildMenus() {
+  mnuFiles = menuBar()->addMenu(Ui(1));
+  mnuOpen = mnuFiles->addAction(Ui(2), this, &FormMain::mnuOpen_Click);
+  mnuFiles->addSeparator();
+  mnuSave = mnuFiles->addAction(Ui(3), this, &FormMain::mnuSave_Click);
+  mnuSaveAs = mnuFiles->addAction(Ui(4), this, &FormMain::mnuSaveAs_Click);
+  mnuFiles->addSeparator();
+  mnuCSVExport = mnuFiles->addAction(Ui(6), this, &FormMain::mnuCSVExport_Click);
+  mnuCSVImport = mnuFiles->addAction(Ui(7), this, &FormMain::mnuCSVImport_Click);
+  mnuFiles->addSeparator();
+  mnuQuit = mnuFiles->addAction(Ui(8), this, &FormMain::mnuQuit_Click);
+
+  mnuTrans = menuBar()->addMenu(Ui(10));
+  mnuUpload = mnuTrans->addAction(Ui(11), this, &FormMain::mnuUpload_Click);
+  mnuDownload = mnuTrans->addAction(Ui(12), this, &FormMain::mnuDownload_Click);
+  mnuScanList = mnuTrans->addAction(Ui(19));
+  mnuPosEdit = mnuTrans->addAction(Ui(16));
+  // Their windows are not part of this program yet: shown, but nothing pretends to work.
+  mnuScanList->setEnabled(false);
+  mnuPosEdit->setEnabled(false);
+
+  mnuHelp = menuBar()->addMenu(Ui(20));
+  mnuNoteHelp = mnuHelp->addAction(Ui(21), this, &FormMain::mnuNoteHelp_Click);
+  mnuVersion = mnuHelp->addAction(Ui(22), this, &FormMain::mnuVersion_Click);
+}
+
+void FormMain::BuildToolbar() {
+  QStyle* style = this->style();
+  const auto addButton = [&](const std::string& key, QStyle::StandardPixmap icon, int tipId) {
+    QAction* action = Toolbar1->addAction(style->standardIcon(icon), QString());
+    action->setToolTip(Tip(tipId));
+    connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    ToolbarButtons[key] = action;
+  };
+  addButton("open", QStyle::SP_DialogOpenButton, 87);
+  addButton("save", QStyle::SP_DialogSaveButton, 88);
+  TextModel->setFont(SharedUiFont(9));
+  TextModel->setText(Ui(77));
+  TextModel->setContentsMargins(8, 0, 4, 0);
+  ToolbarButtons["textmodel"] = Toolbar1->addWidget(TextModel);
+  ComboModel->setFont(SharedUiFont(9));
+  ToolbarButtons["combomodel"] = Toolbar1->addWidget(ComboModel);
+  addButton("upload", QStyle::SP_ArrowUp, 90);
+  addButton("download", QStyle::SP_ArrowDown, 91);
+}
+
+void FormMain::Form_Load() {
+  FormLoading = true;
+  shell::HookMouseWheel(*this);
+  SyncGrid->hide();
+  ApplyGeometryFromIni();
+  BuildMenus();
+  BuildToolbar();
+  StatusPanel1->setText(QString::fromStdString(DataFolder()));
+  for (int m = 0; m < 16; ++m) ComboModel->addItem(QString::number(m));
+  ComboModel->setCurrentIndex(0);
+  ModelIndex = 0;
+  Forms::Get<FormMsg>(FormId::Msg).setWindowTitle(QStringLiteral("MOR Tool Message"));
+  QPalette palette = Text1->palette();
+  palette.setColor(QPalette::Base,
+                   QColor(kEditorBackground[0], kEditorBackground[1], kEditorBackground[2]));
+  Text1->setPalette(palette);
+  Text1->setFrame(false);
+  Text1->clear();
+  Text1->hide();
+  FormLoading = false;
+}
+
+void FormMain::ApplyGeometryFromIni() {
+  shell::CIniFileAcc ini;
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  if (ini.Item("Window", "DEFAULT") == "0") {
+    if (ini.Item("Window", "MAXIMIZED") == "1") {
+      setWindowState(windowState() | Qt::WindowMaximized);
+      return;
+    }
+    // A missing or unreadable key keeps the default for that measure.
+    const auto twips = [&ini](const char* key, int fallback) {
+      bool ok = false;
+      const int value = QString::fromStdString(ini.Item("Window", key)).trimmed().toInt(&ok);
+      return ok ? value : fallback;
+    };
+    const int w = std::max(twips("WIDTH", kDefaultWidthTwips) / platform::kTwipsPerPixel, 200);
+    const int h = std::max(twips("HEIGHT", kDefaultHeightTwips) / platform::kTwipsPerPixel, 150);
+    const int centredLeft = (screen.width() - w) / 2 * platform::kTwipsPerPixel;
+    const int centredTop = (screen.height() - h) / 2 * platform::kTwipsPerPixel;
+    resize(w, h);
+    move(twips("LEFT", centredLeft) / platform::kTwipsPerPixel,
+         twips("TOP", centredTop) / platform::kTwipsPerPixel);
+    return;
+  }
+  const int w = kDefaultWidthTwips / platform::kTwipsPerPixel;
+  const int h = kDefaultHeightTwips / platform::kTwipsPerPixel;
+  resize(w, h);
+  move(screen.x() + (screen.width() - w) / 2, screen.y() + (screen.height() - h) / 2);
+}
+
+void FormMain::SetUpSyncGrid(FlexGrid& grid) {
+  grid.SetRows(shell::kSyncGridRows);
+  grid.SetCols(shell::kSyncGridCols);
+  grid.setFont(SharedUiFont(10));
+  shell::SetSyncGridHeaders(grid, shell::UiText[25]);
+  grid.SetCellAlignment(0, 0, Qt::AlignCenter);
+  grid.SetColWidthTwips(0, 1000);
+  for (int r = 1; r < shell::kSyncGridRows; ++r) {
+    grid.SetCellAlignment(r, 0, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  for (int c = 1; c < shell::kSyncGridCols; ++c) {
+    grid.SetColWidthTwips(c, 500);
+    grid.SetCellAlignment(0, c, Qt::AlignCenter);
+    for (int r = 1; r < shell::kSyncGridRows; ++r) grid.SetCellAlignment(r, c, Qt::AlignCenter);
+  }
+  grid.SetCurrentCell(1, 1);
+  grid.SetTopRow(1);
+  grid.SetLeftCol(1);
+}
+
+void FormMain::SetTransferEnabled(bool enabled) {
+  mnuTrans->menuAction()->setEnabled(enabled);
+  ToolbarButtons["upload"]->setEnabled(enabled);
+  ToolbarButtons["download"]->setEnabled(enabled);
+}
+
+// --- the image on screen ---------------------------------------------------------------
+
+void FormMain::ShowImage() {
+  shell::ReadPrgData(*SyncGrid, ModelIndex);
+  StatusPanel1->setText(QString::fromStdString(shell::CurFileName));
+  SyncGrid->show();
+  SyncGrid->setFocus();
+}
+
+void FormMain::ShowFileError(const std::string& description) {
+  platform::Ui().MessageBox(description, MsgButtons::Ok, MsgIcon::Exclamation, "");
+}
+
+void FormMain::DefaultFileOpen(bool isNew) {
+  std::fill(shell::PrgData.begin(), shell::PrgData.begin() + shell::kGatewayImageWords + 1, 0);
+  SyncGrid->hide();
+  shell::CurFileName = DataFolder() + "/default.zel";
+  shell::CsvFileName = DataFolder() + "/default.csv";
+  shell::BaseFileName = DataFolder() + "/default";
+  std::array<std::int32_t, shell::kZelWords> words{};
+  const std::optional<std::string> error = shell::ReadZelFile(shell::CurFileName, words);
+  if (!error) std::copy(words.begin(), words.end(), shell::PrgData.begin());
+  shell::DataModified = false;
+  ShowImage();
+  show();
+  SyncGrid->setFocus();
+  if (error) {
+    ShowFileError(*error);
+    return;
+  }
+  if (isNew) {
+    shell::CurFileName = DataFolder() + "/new.zel";
+    shell::CsvFileName = DataFolder() + "/new.csv";
+    shell::BaseFileName = DataFolder() + "/new";
+  }
+}
+
+// --- files -----------------------------------------------------------------------------
+
+void FormMain::mnuOpen_Click() {
+  const std::optional<std::string> chosen = platform::Ui().FileDialog(
+      {false, shell::CurFileName, DataFolder(), shell::UiText[55], false});
+  if (!chosen) return;
+  std::array<std::int32_t, shell::kZelWords> words{};
+  if (const std::optional<std::string> error = shell::ReadZelFile(*chosen, words)) {
+    // The image, its names and its saved state stay as they were.
+    ShowFileError(*error);
+    SyncGrid->show();
+    SyncGrid->setFocus();
+    return;
+  }
+  SyncGrid->hide();
+  shell::SetDataSetNames(*chosen);
+  std::copy(words.begin(), words.end(), shell::PrgData.begin());
+  shell::DataModified = false;
+  ShowImage();
+}
+
+bool FormMain::SaveImage(bool quoted) {
+  CommitCellEdit();
+  shell::WritePrgData(*SyncGrid, ModelIndex);
+  if (const std::optional<std::string> error = shell::WriteZelFile(shell::CurFileName, quoted)) {
+    ShowFileError(*error);
+    return false;
+  }
+  shell::DataModified = false;
+  StatusPanel1->setText(QString::fromStdString(shell::CurFileName));
+  return true;
+}
+
+bool FormMain::mnuSave_Click() { return SaveImage(true); }
+
+bool FormMain::mnuSaveAs_Click() {
+  const std::optional<std::string> chosen = platform::Ui().FileDialog(
+      {true, shell::CurFileName, DataFolder(), shell::UiText[55], true});
+  if (!chosen) return false;
+  shell::SetDataSetNames(*chosen);
+  return SaveImage(false);
+}
+
+void FormMain::mnuCSVExport_Click() {
+  const std::optional<std::string> chosen = platform::Ui().FileDialog(
+      {true, shell::CsvFileName, DataFolder(), shell::UiText[56], true});
+  if (!chosen) return;
+  CommitCellEdit();
+  shell::CsvFileName = *chosen;
+  if (const auto error = shell::WriteCsvFile(*chosen, shell::WriteCSVString(*SyncGrid))) {
+    ShowFileError(*error);
+  }
+}
+
+void FormMain::mnuCSVImport_Click() {
+  const std::optional<std::string> chosen = platform::Ui().FileDialog(
+      {false, shell::CsvFileName, DataFolder(), shell::UiText[56], false});
+  if (!chosen) return;
+  shell::CsvFileName = *chosen;
+  std::vector<std::string> lines;
+  if (const std::optional<std::string> error = shell::ReadCsvFile(*chosen, lines)) {
+    ShowFileError(*error);
+    SyncGrid->show();
+    SyncGrid->setFocus();
+    return;
+  }
+  shell::SetGridData(*SyncGrid, lines);
+  shell::DataModified = true;
+  SyncGrid->show();
+  SyncGrid->setFocus();
+}
+
+// --- transfers -------------------------------------------------------------------------
+
+FormMsg& FormMain::BeginImageTransfer() {
+  FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
+  SyncGrid->hide();
+  setEnabled(false);
+  axisdata::TransferCancel = false;
+  msg.show();
+  klvn::reset_load_count(shell::kGatewayImageWords);
+  msg.ProgressBar1->setRange(0, shell::kGatewayImageWords);
+  msg.ProgressBar1->setValue(0);
+  msg.ProgressBar1->show();
+  return msg;
+}
+
+std::int32_t FormMain::RunImageTransfer(FormMsg& msg, int waitingTextId, int movingTextId,
+                                        const std::function<std::int32_t()>& step) {
+  msg.LblMsg->setText(Ui(waitingTextId));
+  msg.BtnCommand->setText(Ui(23));
+  msg.BtnCommand->setEnabled(true);
+  msg.repaint();
+  const std::int32_t result = axisdata::RunTransferLoop(
+      step, {[&msg](std::int32_t count) { msg.ProgressBar1->setValue(count); },
+             [&msg, movingTextId] { msg.LblMsg->setText(Ui(movingTextId)); }});
+  msg.hide();
+  return result;
+}
+
+void FormMain::mnuDownload_Click() {
+  FormMsg& msg = BeginImageTransfer();
+  msg.LblMsg->setText(Ui(62));
+  msg.BtnCommand->setEnabled(false);
+  msg.repaint();
+  CommitCellEdit();
+  shell::WritePrgData(*SyncGrid, ModelIndex);
+  const std::int32_t result = RunImageTransfer(
+      msg, 63, 65, [] { return klvn::exec_download(shell::PrgData.data()); });
+  SyncGrid->show();
+  if (result == 0) {
+    platform::Ui().MessageBox(shell::UiText[68], MsgButtons::Ok, MsgIcon::Exclamation, "");
+  }
+  setEnabled(true);
+  SyncGrid->setFocus();
+}
+
+void FormMain::mnuUpload_Click() {
+  FormMsg& msg = BeginImageTransfer();
+  // The gateway's words land in a copy, so an upload that does not finish changes nothing.
+  std::array<std::int32_t, shell::kPrgDataWords> received = shell::PrgData;
+  const std::int32_t result = RunImageTransfer(
+      msg, 61, 64, [&received] { return klvn::exec_upload(received.data()); });
+  if (result == 1) {
+    std::copy(received.begin(), received.begin() + shell::kGatewayImageWords,
+              shell::PrgData.begin());
+    shell::ReadPrgData(*SyncGrid, ModelIndex);
+    shell::DataModified = true;
+  }
+  setEnabled(true);
+  SyncGrid->show();
+  if (result == 0) {
+    platform::Ui().MessageBox(shell::UiText[67], MsgButtons::Ok, MsgIcon::Exclamation, "");
+  }
+  SyncGrid->setFocus();
+}
+
+// --- commands --------------------------------------------------------------------------
+
+void FormMain::Toolbar1_ButtonClick(const std::string& key) {
+  if (key == "open") mnuOpen_Click();
+  else if (key == "save") mnuSaveAs_Click();
+  else if (key == "upload") mnuUpload_Click();
+  else if (key == "download") mnuDownload_Click();
+}
+
+void FormMain::ComboModel_Click() {
+  if (FormLoading) return;
+  CommitCellEdit();
+  shell::WritePrgData(*SyncGrid, ModelIndex);
+  ModelIndex = static_cast<std::int16_t>(ComboModel->currentIndex());
+  shell::ReadPrgData(*SyncGrid, ModelIndex);
+}
+
+bool FormMain::ConfirmDiscardOrSave() {
+  if (!shell::DataModified) return true;
+  const std::string question = axisdata::PathFileName(shell::CurFileName) + shell::UiText[71];
+  switch (platform::Ui().MessageBox(question, MsgButtons::YesNoCancel, MsgIcon::Exclamation,
+                                    "")) {
+    case MsgAnswer::Yes: return mnuSave_Click();  // a failed save keeps the window
+    case MsgAnswer::No: shell::DataModified = false; return true;
+    default: return false;
+  }
+}
+
+void FormMain::mnuQuit_Click() {
+  if (ConfirmDiscardOrSave()) shell::EndProgram();
+}
+
+void FormMain::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (ConfirmDiscardOrSave()) Forms::Unload(FormId::Main);
+}
+
+void FormMain::Form_Unload() {
+  shell::UnhookMouseWheel();
+  klvn::close_klvn();
+  for (FormId id : {FormId::KAV, FormId::PosEdit, FormId::ComEdit, FormId::Msg, FormId::ZELLogo,
+                    FormId::ComSel}) {
+    Forms::Unload(id);
+  }
+}
+
+void FormMain::mnuNoteHelp_Click() {
+  const std::string help = platform::ProgramFolder() + "/RAZEZOR.HLP";
+  if (!platform::Ui().OpenDocument(help)) {
+    platform::Ui().MessageBox(help + shell::UiText[58], MsgButtons::Ok, MsgIcon::Exclamation, "");
+  }
+}
+
+void FormMain::mnuVersion_Click() { Forms::Get<FormZELLogo>(FormId::ZELLogo).ShowAbout(); }
+
+void FormMain::MouseWheel(std::int32_t, std::int32_t rotation, std::int32_t, std::int32_t) {
+  if (SyncGrid->isVisible()) shell::ScrollGridByWheel(*SyncGrid, rotation);
+}
+
+// --- layout ----------------------------------------------------------------------------
+
+void FormMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  LayoutGrid();
+}
+
+void FormMain::LayoutGrid() {
+  // The central area already lies between the toolbar and the status bar; a window lower than
+  // both together leaves the grid with no height, never a negative one.
+  SyncGrid->setGeometry(0, 0, std::max(client_->width(), 0), std::max(client_->height(), 0));
+}
+
+// --- in-cell editing -------------------------------------------------------------------
+
+void FormMain::StartCellEdit(int keyCode) {
+  if (SyncGrid->Row() < 1 || SyncGrid->Col() < 1) return;
+  const bool typed = keyCode > platform::VK_SPACE || keyCode < 0;
+  {
+    // Taking over the cell's own text is no edit yet; a typed character is one.
+    const QSignalBlocker quiet(Text1);
+    Text1->setText(typed ? QString(QChar(keyCode))
+                         : SyncGrid->TextMatrix(SyncGrid->Row(), SyncGrid->Col()));
+  }
+  if (typed) Text1_Change();
+  Text1->setCursorPosition(Text1->text().size());
+  const QRect cell = SyncGrid->CurrentCellRect();
+  Text1->setGeometry(cell.translated(SyncGrid->geometry().topLeft()));
+  Text1->show();
+  Text1->raise();
+  Text1->setFocus();
+}
+
+void FormMain::Text1_Change() {
+  if (FormLoading) return;
+  if (Text1->text() != QStringLiteral("1") && Text1->text() != QStringLiteral("0")) {
+    const QSignalBlocker block(Text1);
+    Text1->setText(QStringLiteral("0"));
+  }
+  shell::WritePrgData(*SyncGrid, ModelIndex);
+  shell::DataModified = true;
+}
+
+void FormMain::CommitCellEdit() {
+  if (!Text1->isVisible()) return;
+  SyncGrid->SetTextMatrix(SyncGrid->Row(), SyncGrid->Col(), Text1->text());
+  Text1->hide();
+}
+
+void FormMain::EditBoxNavigate(int keyCode) {
+  switch (keyCode) {
+    case platform::VK_ESCAPE:
+      Text1->hide();
+      SyncGrid->setFocus();
+      break;
+    case platform::VK_RETURN:
+    case platform::VK_TAB:
+    case platform::VK_DOWN:
+      SyncGrid->setFocus();
+      CommitCellEdit();
+      platform::Ui().ProcessEvents();
+      if (SyncGrid->Row() < SyncGrid->Rows() - 1) {
+        SyncGrid->SetCurrentCell(SyncGrid->Row() + 1, SyncGrid->Col());
+      }
+      break;
+    case platform::VK_UP:
+      SyncGrid->setFocus();
+      CommitCellEdit();
+      platform::Ui().ProcessEvents();
+      if (SyncGrid->Row() > 1) SyncGrid->SetCurrentCell(SyncGrid->Row() - 1, SyncGrid->Col());
+      break;
+    default: break;
+  }
+}
+
+bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Text1 && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int code = platform::VirtualKeyCode(*key);
+    switch (code) {
+      case platform::VK_ESCAPE:
+      case platform::VK_RETURN:
+      case platform::VK_TAB:
+      case platform::VK_DOWN:
+      case platform::VK_UP:
+        EditBoxNavigate(code);
+        return true;  // Enter gives no character and no beep
+      default: break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

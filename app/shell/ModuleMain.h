@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// State shared by all windows for the whole run, and the start-up's language choice.
+namespace shell {
+
+struct FontDescription {
+  std::string face;  // empty: the platform's default face
+  int size = 9;
+  bool bold = false;
+  int16_t charset = 1;
+};
+
+inline int16_t SystemLangId = 1033;
+inline int16_t UiLanguage = 1033;
+inline FontDescription CommandFont{"", 11, false, 1};
+inline FontDescription TitleFont{"", 11, true, 1};
+inline FontDescription GridFont{"", 9, false, 1};
+inline FontDescription UiFont{"", 9, true, 1};
+inline std::string UiFontName;
+inline int16_t UiFontCharset = 1;
+inline std::string CopyBuffer;
+inline bool DataModified = false;
+
+// Chosen in the start wizard.
+inline int16_t AxisCount = 1;
+inline std::string ComPortName;
+inline bool OfflineMode = false;
+
+// Language ids the program tells apart.
+constexpr int16_t kLangJapanese = 1041;
+constexpr int16_t kLangChinese = 1028;
+constexpr int16_t kLangEnglish = 1033;
+constexpr int16_t kLangEuropean = 1040;  // English texts, comma decimal sign
+constexpr int16_t kLangKorean = 1042;
+constexpr int16_t kLangChineseSimplified = 2052;
+
+// The language in force: the INI value of LANG ("ERROR" when absent), then the command-line
+// switches in order (the last one wins).
+int16_t ChooseUiLanguage(const std::string& iniLang, const std::vector<std::string>& args,
+                         int16_t systemLangId);
+
+struct LanguageSetup {
+  std::string faceName;
+  int16_t charset;
+  std::optional<int32_t> textBase;  // string-table base, none for languages without texts
+};
+LanguageSetup LanguageSetupFor(int16_t uiLanguage);
+
+}  // namespace shell

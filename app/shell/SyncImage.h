@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/CellGrid.h"
+
+// The gateway configuration image, its grid view (one model of the synchronous table at a
+// time) and its files: the ZEL file of decimal words and the CSV export of one model's grid.
+namespace shell {
+
+constexpr int kPrgDataWords = 4097;
+constexpr int kZelWords = 133;              // words 0-132 travel in ZEL files
+constexpr int kGatewayImageWords = 305;     // words 0-304 travel in whole-image transfers
+constexpr int kScanListMaskWord = 128;
+constexpr int kCsvLines = 9;
+constexpr int kSyncGridRows = 9;
+constexpr int kSyncGridCols = 17;
+
+extern std::array<std::int32_t, kPrgDataWords> PrgData;
+
+// Names of the current data set.
+extern std::string CurFileName;
+extern std::string BaseFileName;
+extern std::string CsvFileName;
+
+// Axis bits of a word: axis 15 is written as bits 15-31 together and read from bit 15 alone.
+bool AxisBitSet(std::int32_t word, int axis);
+std::int32_t WithAxisBit(std::int32_t word, int axis);
+
+// The header row and column: the corner text, "Ax00" ... "Ax15", "Group0" ... "Group7".
+void SetSyncGridHeaders(platform::CellGrid& grid, const std::string& corner);
+
+// Image -> grid and grid -> image for one model.
+void ReadPrgData(platform::CellGrid& grid, int model);
+void WritePrgData(const platform::CellGrid& grid, int model);
+
+// The names derived from a ZEL path: the base name is the path up to its last "." (the whole
+// path when it has none), the CSV name the base name & ".CSV".
+void SetDataSetNames(const std::string& zelPath);
+
+// Reads the 133 words of a ZEL file: values separated by line ends or commas, bare or in double
+// quotes, leading blanks skipped; anything after the 133rd value is ignored. On failure the
+// words are untouched and the result describes what is wrong.
+std::optional<std::string> ReadZelFile(const std::string& path,
+                                       std::array<std::int32_t, kZelWords>& words);
+
+// Writes words 0-132 of the image, quoted ("5") or bare (5), one per CR LF line. The file is
+// replaced as a whole or not at all; the result describes a failure.
+std::optional<std::string> WriteZelFile(const std::string& path, bool quoted);
+
+// The grid's rows as CSV lines (cells joined with ",", CR LF pairs inside cells removed).
+std::vector<std::string> WriteCSVString(const platform::CellGrid& grid);
+
+// Puts CSV lines into the grid: fields up to the next ","; when no "," follows, the rest of the
+// line fills every remaining column of the row; fields beyond the grid's columns are ignored.
+void SetGridData(platform::CellGrid& grid, const std::vector<std::string>& lines);
+
+std::optional<std::string> WriteCsvFile(const std::string& path,
+                                        const std::vector<std::string>& lines);
+// Reads the first 9 lines; fewer is a failure.
+std::optional<std::string> ReadCsvFile(const std::string& path, std::vector<std::string>& lines);
+
+}  // namespace shell

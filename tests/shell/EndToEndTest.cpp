@@ -1,0 +1,257 @@
+// The program's own code with the real link library, over a pseudo-terminal, against the
+// gateway simulator. Every case runs in a process of its own: a closed link stays closed.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <thread>
+
+#include "GatewayMaster.h"
+#include "ShellFixture.h"
+#include "platform/FlexGrid.h"
+#include "shell/FormMsg.h"
+
+using vuz::sim::Fault;
+using vuz::sim::FaultKind;
+using vuz::sim::GatewayThread;
+using vuz::sim::TransferEnd;
+
+namespace {
+
+class EndToEndTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    setenv("KLVNDRV_COM1", sim_.device_path().c_str(), 1);
+  }
+
+  // Runs the wizard up to the online start actions on COM1.
+  FormComSel& ToOnlineActions() {
+    FormComSel& wizard = Wizard();
+    wizard.show();
+    wizard.cmdOKbtn_Click();
+    wizard.CmbPort->setCurrentIndex(1);
+    wizard.cmdOKbtn_Click();
+    return wizard;
+  }
+
+  // An online session on "Create New" (all four actions offered).
+  FormMain& OpenOnline() {
+    WriteFile("vuzovid.ini", "[Window]\r\nDEFAULT=0\r\n");
+    ToOnlineActions().CmdGo_Click(2);
+    FormMain& main = Main();
+    Activate(main);
+    return main;
+  }
+
+  // Clicks the progress window's Cancel once the bar has reached `count`.
+  void CancelAt(int count) {
+    ui.onProcessEvents = [count] {
+      FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
+      if (msg.ProgressBar1->value() >= count && msg.BtnCommand->isEnabled()) {
+        msg.BtnCommand->click();
+        msg.BtnCommand->click();  // twice is as once
+      }
+    };
+  }
+
+  static std::vector<std::uint32_t> GatewayImage() {
+    std::vector<std::uint32_t> words(shell::kGatewayImageWords);
+    for (size_t i = 0; i < words.size(); ++i) words[i] = static_cast<std::uint32_t>(i * 2654435761u);
+    words[0] = 0xFFFF8001u;  // model 0, group 0: axes 0 and 15
+    return words;
+  }
+
+  bool ImageUnchanged(const std::array<int32_t, shell::kPrgDataWords>& before) {
+    return shell::PrgData == before;
+  }
+
+  // The gateway polls again until the PC answers (polls sent before the PC has opened the port
+  // are lost, as on a real line).
+  std::optional<std::uint32_t> PollUntilAnswered(std::uint32_t data, std::stop_token stop) {
+    std::optional<std::uint32_t> answer;
+    while (!answer && !stop.stop_requested()) answer = gateway_.poll(data, stop);
+    return answer;
+  }
+
+  vuz::sim::GatewaySimulator sim_;
+  vuz::sim::GatewayMaster gateway_{sim_};
+};
+
+}  // namespace
+
+TEST_F(EndToEndTest, APortHeldByAnotherOpenEndsTheProgramAfterTheMessage) {
+  const int holder = open(sim_.device_path().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(holder, 0);
+  ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+  bool ended = false;
+  Forms::SetOnAllUnloaded([&ended] { ended = true; });
+
+  ToOnlineActions().CmdGo_Click(0);
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Selected COM Port has been used.");
+  EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
+  EXPECT_TRUE(ended);
+  EXPECT_FALSE(Forms::IsLoaded(FormId::Main));
+  Forms::SetOnAllUnloaded({});
+  close(holder);
+}
+
+TEST_F(EndToEndTest, UploadFromTheControllersWaitsForStateNibbleZero) {
+  gateway_.data.word_image = GatewayImage();
+  std::vector<std::optional<std::uint32_t>> answers;
+  std::vector<vuz::sim::TransferOutcome> outcomes;
+  std::jthread gateway([&](std::stop_token stop) {
+    answers.push_back(PollUntilAnswered(0x30000000u, stop));
+    answers.push_back(gateway_.poll(0xF0000005u, stop));
+    outcomes = gateway_.serve({.poll_data = 0x00000007u}, stop);
+  });
+
+  ToOnlineActions().CmdGo_Click(0);
+  gateway.join();
+
+  EXPECT_EQ(answers, (std::vector<std::optional<std::uint32_t>>{4u, 4u}));
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_EQ(outcomes[0].code, 1u);
+  EXPECT_EQ(outcomes[0].letters['W'], 256u);
+  EXPECT_EQ(outcomes[0].letters['w'], 49u);
+  for (int i = 0; i < shell::kGatewayImageWords; ++i) {
+    ASSERT_EQ(static_cast<std::uint32_t>(shell::PrgData[i]), gateway_.data.word_image[i]) << i;
+  }
+  FormMain& main = Main();
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(Wizard().isVisible());
+  EXPECT_EQ(main.SyncGrid->TextMatrix(1, 1), "1");
+  EXPECT_EQ(main.SyncGrid->TextMatrix(1, 16), "1");
+  EXPECT_TRUE(shell::DataModified);  // the image now differs from every file
+  EXPECT_TRUE(main.isEnabled());
+  EXPECT_FALSE(Forms::Get<FormMsg>(FormId::Msg).isVisible());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EndToEndTest, DownloadSendsTheLatestGridEdit) {
+  FormMain& main = OpenOnline();
+  EXPECT_TRUE(main.mnuTrans->menuAction()->isEnabled());
+  shell::PrgData[200] = 4242;  // words beyond the ZEL file travel too
+  main.SyncGrid->SetTextMatrix(2, 4, "1");  // in the grid, not yet in the image
+  std::vector<std::string> captions;
+  ui.onProcessEvents = [&captions] {
+    const std::string text = Forms::Get<FormMsg>(FormId::Msg).LblMsg->text().toStdString();
+    if (captions.empty() || captions.back() != text) captions.push_back(text);
+  };
+  GatewayThread side(gateway_, {.poll_data = 0});
+
+  main.mnuDownload_Click();
+
+  const auto outcomes = side.wait();
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_EQ(outcomes[0].code, 2u);
+  EXPECT_EQ(gateway_.data.word_image[1], 1u << 3);
+  EXPECT_EQ(gateway_.data.word_image[200], 4242u);
+  EXPECT_EQ(captions.front(), "Please start to download from Gateway.");
+  EXPECT_EQ(captions.back(), "Downloading...");
+  EXPECT_EQ(Forms::Get<FormMsg>(FormId::Msg).ProgressBar1->value(), 305);
+  EXPECT_FALSE(shell::DataModified);  // a download leaves the saved state alone
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EndToEndTest, CancelEndsAnUploadSilentlyWithTheImageUnchanged) {
+  FormMain& main = OpenOnline();
+  gateway_.data.word_image = GatewayImage();
+  shell::PrgData[7] = 77;
+  const auto before = shell::PrgData;
+  CancelAt(20);
+  GatewayThread side(gateway_, {.poll_data = 0, .fault = {FaultKind::Silence, 40}});
+
+  main.mnuUpload_Click();
+
+  side.stop();
+  EXPECT_TRUE(ImageUnchanged(before));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(shell::DataModified);
+  EXPECT_FALSE(Forms::Get<FormMsg>(FormId::Msg).isVisible());
+  EXPECT_TRUE(main.SyncGrid->isVisible());
+  EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(EndToEndTest, AGatewayThatNeverStartsWaitsUntilCancel) {
+  FormMain& main = OpenOnline();
+  int steps = 0;
+  std::string caption;
+  ui.onProcessEvents = [&] {
+    FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
+    caption = msg.LblMsg->text().toStdString();
+    if (++steps == 3) msg.BtnCommand->click();
+  };
+  main.mnuDownload_Click();  // nobody polls
+  EXPECT_EQ(steps, 3);
+  EXPECT_EQ(caption, "Please start to download from Gateway.");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EndToEndTest, AFailedUploadIsReportedAndChangesNothing) {
+  FormMain& main = OpenOnline();
+  gateway_.data.word_image = GatewayImage();
+  const auto before = shell::PrgData;
+  GatewayThread side(gateway_, {.poll_data = 0, .fault = {FaultKind::SkipWord, 100}});
+
+  main.mnuUpload_Click();
+
+  const auto outcomes = side.wait();
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::NoAnswer);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Upload was failed.");
+  EXPECT_TRUE(ImageUnchanged(before));
+  EXPECT_FALSE(shell::DataModified);
+}
+
+TEST_F(EndToEndTest, TheFirstPollWaitCanBeGivenUp) {
+  std::jthread gateway([&](std::stop_token stop) {
+    while (!stop.stop_requested()) gateway_.poll(0x80000000u, stop);
+  });
+  int steps = 0;
+  ui.onProcessEvents = [&steps] {
+    if (++steps == 4) Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click();
+  };
+  FormComSel& wizard = ToOnlineActions();
+  wizard.CmdGo_Click(0);
+  gateway.request_stop();
+  EXPECT_EQ(steps, 4);
+  EXPECT_FALSE(Main().isVisible());
+  EXPECT_TRUE(wizard.isEnabled());
+  EXPECT_FALSE(wizard.CmdGo[0]->isHidden());  // the start actions are offered again
+  EXPECT_FALSE(Forms::Get<FormMsg>(FormId::Msg).isVisible());
+}
+
+TEST_F(EndToEndTest, OpenAndDownloadWaitsForANonZeroNibble) {
+  WriteFile("vuzovid.ini", "[Window]\r\nDEFAULT=0\r\n");
+  std::vector<std::string> values(133, "0");
+  values[0] = "3";
+  values[132] = "9";
+  WriteFile("set.zel", ZelText(values));
+  ui.dialogAnswers = {Path("set.zel")};
+  std::vector<std::optional<std::uint32_t>> answers;
+  std::vector<vuz::sim::TransferOutcome> outcomes;
+  std::jthread gateway([&](std::stop_token stop) {
+    answers.push_back(PollUntilAnswered(0x00000001u, stop));  // nibble 0: not this one
+    outcomes = gateway_.serve({.poll_data = 0x20000000u}, stop);
+  });
+
+  ToOnlineActions().CmdGo_Click(1);
+  gateway.join();
+
+  EXPECT_EQ(answers, (std::vector<std::optional<std::uint32_t>>{4u}));
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_EQ(gateway_.data.word_image[0], 3u);
+  EXPECT_EQ(gateway_.data.word_image[132], 9u);
+  EXPECT_EQ(shell::CurFileName, Path("set.zel"));
+  EXPECT_TRUE(Main().isVisible());
+}

@@ -1,0 +1,95 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "ScriptedUi.h"
+#include "axisdata/TransferLoop.h"
+#include "platform/ProgramFolder.h"
+#include "shell/FormComSel.h"
+#include "shell/FormMain.h"
+#include "shell/Forms.h"
+#include "shell/ModuleMain.h"
+#include "shell/Program.h"
+#include "shell/SyncImage.h"
+#include "shell/UiText.h"
+
+// The shell's windows over a program folder of the test's own: data/ with the shipped default
+// files, the link library beside them, an optional vuzovid.ini. English texts, scripted UI.
+class ShellTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    namespace fs = std::filesystem;
+    const std::string real = platform::ProgramFolder();
+    char tmpl[] = "/tmp/vuz-shell-XXXXXX";
+    folder_ = mkdtemp(tmpl);
+    fs::copy(real + "/data", folder_ + "/data", fs::copy_options::recursive);
+    fs::create_symlink(real + "/libklvndrv.so", folder_ + "/libklvndrv.so");
+    platform::SetProgramFolderForTesting(folder_);
+    shell::LoadUiText(4000);
+    shell::DataModified = false;
+    shell::AxisCount = 1;
+    shell::PrgData.fill(0);
+    axisdata::TransferCancel = false;
+    shell::RegisterShellForms();
+  }
+
+  void TearDown() override {
+    shell::EndProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    platform::SetProgramFolderForTesting("");
+    std::filesystem::remove_all(folder_);
+  }
+
+  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+
+  void WriteFile(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+
+  std::string ReadFile(const std::string& path) const {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  FormMain& Main() { return Forms::Get<FormMain>(FormId::Main); }
+  FormComSel& Wizard() { return Forms::Get<FormComSel>(FormId::ComSel); }
+
+  // Runs the wizard to "Offline", "Create New" and makes the main window the active one.
+  FormMain& OpenOffline() {
+    FormComSel& wizard = Wizard();
+    wizard.show();
+    wizard.cmdOKbtn_Click();
+    wizard.CmbPort->setCurrentIndex(0);
+    wizard.cmdOKbtn_Click();
+    wizard.CmdGo_Click(2);
+    FormMain& main = Main();
+    Activate(main);
+    return main;
+  }
+
+  static void Activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  // "0\r\n..." ZEL text with the given leading values.
+  static std::string ZelText(const std::vector<std::string>& values, size_t count = 133) {
+    std::string text;
+    for (size_t i = 0; i < count; ++i) text += (i < values.size() ? values[i] : "0") + "\r\n";
+    return text;
+  }
+
+  ScriptedUi ui;
+  std::string folder_;
+};

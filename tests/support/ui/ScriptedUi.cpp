@@ -1,0 +1,44 @@
+#include "ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+ScriptedUi::ScriptedUi() { platform::SetUi(this); }
+
+ScriptedUi::~ScriptedUi() { platform::SetUi(nullptr); }
+
+platform::MsgAnswer ScriptedUi::MessageBox(const std::string& text, platform::MsgButtons buttons,
+                                           platform::MsgIcon icon, const std::string& title) {
+  messages.push_back({text, buttons, icon, title});
+  if (answers.empty()) {
+    if (buttons == platform::MsgButtons::Ok) return platform::MsgAnswer::Ok;
+    ADD_FAILURE() << "unscripted message box: " << text;
+    return platform::MsgAnswer::Cancel;
+  }
+  const platform::MsgAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::FileDialog(const platform::FileDialogRequest& request) {
+  dialogs.push_back(request);
+  if (dialogAnswers.empty()) {
+    ADD_FAILURE() << "unscripted file dialog for " << request.proposedName;
+    return std::nullopt;
+  }
+  std::optional<std::string> answer = dialogAnswers.front();
+  dialogAnswers.pop_front();
+  return answer;
+}
+
+bool ScriptedUi::OpenDocument(const std::string& path) {
+  documents.push_back(path);
+  return documentOpens;
+}
+
+void ScriptedUi::ProcessEvents() {
+  ++processEventsCalls;
+  QCoreApplication::processEvents();
+  if (onProcessEvents) onProcessEvents();
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/UiServices.h"
+
+// UI services for window tests: message boxes and file dialogs answer from a script, every
+// request is recorded, and "process events" runs Qt's pending events plus an optional hook (a
+// test clicks Cancel from there). An unscripted message box fails the test instead of blocking.
+class ScriptedUi : public platform::UiServices {
+ public:
+  struct Message {
+    std::string text;
+    platform::MsgButtons buttons;
+    platform::MsgIcon icon;
+    std::string title;
+  };
+
+  ScriptedUi();
+  ~ScriptedUi() override;
+
+  platform::MsgAnswer MessageBox(const std::string& text, platform::MsgButtons buttons,
+                                 platform::MsgIcon icon, const std::string& title) override;
+  std::optional<std::string> FileDialog(const platform::FileDialogRequest& request) override;
+  bool OpenDocument(const std::string& path) override;
+  void ProcessEvents() override;
+
+  std::deque<platform::MsgAnswer> answers;               // next message box answers
+  std::deque<std::optional<std::string>> dialogAnswers;  // next file dialog results
+  std::function<void()> onProcessEvents;
+  bool documentOpens = true;
+
+  std::vector<Message> messages;
+  std::vector<platform::FileDialogRequest> dialogs;
+  std::vector<std::string> documents;
+  int processEventsCalls = 0;
+};
