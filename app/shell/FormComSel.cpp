@@ -2,16 +2,15 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "axisdata/TransferLoop.h"
 #include "platform/Klvndrv.h"
+#include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
 #include "shell/CIniFileAcc.h"
 #include "shell/FormMain.h"
@@ -84,8 +83,7 @@ void FormComSel::Form_Load() {
   CmbAxes->show();
   LblMsg->setText(Ui(43));
   WizardStep = 0;
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+  platform::CentreOnScreen(*this);
 }
 
 void FormComSel::cmdOKbtn_Click() {

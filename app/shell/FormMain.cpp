@@ -4,13 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -20,6 +18,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Klvndrv.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
 #include "platform/VirtualKey.h"
 #include "shell/CIniFileAcc.h"
@@ -157,31 +156,22 @@ void FormMain::Form_Load() {
 
 void FormMain::ApplyGeometryFromIni() {
   shell::CIniFileAcc ini;
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  if (ini.Item("Window", "DEFAULT") == "0") {
-    if (ini.Item("Window", "MAXIMIZED") == "1") {
-      setWindowState(windowState() | Qt::WindowMaximized);
-      return;
-    }
-    // A missing or unreadable key keeps the default for that measure.
-    const auto twips = [&ini](const char* key, int fallback) {
-      bool ok = false;
-      const int value = QString::fromStdString(ini.Item("Window", key)).trimmed().toInt(&ok);
-      return ok ? value : fallback;
-    };
-    const int w = std::max(twips("WIDTH", kDefaultWidthTwips) / platform::kTwipsPerPixel, 200);
-    const int h = std::max(twips("HEIGHT", kDefaultHeightTwips) / platform::kTwipsPerPixel, 150);
-    const int centredLeft = (screen.width() - w) / 2 * platform::kTwipsPerPixel;
-    const int centredTop = (screen.height() - h) / 2 * platform::kTwipsPerPixel;
-    resize(w, h);
-    move(twips("LEFT", centredLeft) / platform::kTwipsPerPixel,
-         twips("TOP", centredTop) / platform::kTwipsPerPixel);
+  const bool fromIni = ini.Item("Window", "DEFAULT") == "0";
+  if (fromIni && ini.Item("Window", "MAXIMIZED") == "1") {
+    setWindowState(windowState() | Qt::WindowMaximized);
     return;
   }
-  const int w = kDefaultWidthTwips / platform::kTwipsPerPixel;
-  const int h = kDefaultHeightTwips / platform::kTwipsPerPixel;
-  resize(w, h);
-  move(screen.x() + (screen.width() - w) / 2, screen.y() + (screen.height() - h) / 2);
+  // A missing or unreadable key keeps the default for that measure (size, or centred place).
+  const auto pixels = [&ini, fromIni](const char* key) -> std::optional<int> {
+    if (!fromIni) return std::nullopt;
+    bool ok = false;
+    const int twips = QString::fromStdString(ini.Item("Window", key)).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(twips / platform::kTwipsPerPixel) : std::nullopt;
+  };
+  resize(std::max(pixels("WIDTH").value_or(kDefaultWidthTwips / platform::kTwipsPerPixel), 200),
+         std::max(pixels("HEIGHT").value_or(kDefaultHeightTwips / platform::kTwipsPerPixel), 150));
+  platform::CentreOnScreen(*this);
+  move(pixels("LEFT").value_or(x()), pixels("TOP").value_or(y()));
 }
 
 void FormMain::SetUpSyncGrid(FlexGrid& grid) {

@@ -1,13 +1,12 @@
 #include "shell/FormMsg.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "axisdata/TransferLoop.h"
+#include "platform/ScreenCentre.h"
 
 FormMsg::FormMsg(QWidget* parent)
     : QDialog(parent),
@@ -27,8 +26,7 @@ FormMsg::FormMsg(QWidget* parent)
 }
 
 void FormMsg::Form_Load() {
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+  platform::CentreOnScreen(*this);
 }
 
 void FormMsg::BtnCommand_Click() { axisdata::TransferCancel = true; }
