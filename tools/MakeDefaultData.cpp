@@ -5,7 +5,7 @@
 
 #include "platform/TableGrid.h"
 #include "shell/SyncImage.h"
-#include "shell/UiText.h"
+#include "resources/UiText.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   shell::PrgData.fill(0);
-  shell::LoadUiText(4000);
+  resources::LoadUiText(4000);
   platform::TableGrid grid(shell::kSyncGridRows, shell::kSyncGridCols);
-  shell::SetSyncGridHeaders(grid, shell::UiText[25]);
+  shell::SetSyncGridHeaders(grid, resources::Text(resources::Txt::SyncAxCorner));
   shell::ReadPrgData(grid, 0);
   for (const auto& error : {shell::WriteZelFile(folder + "/default.zel", true),
                             shell::WriteCsvFile(folder + "/default.csv",

@@ -1,6 +1,6 @@
 #include "axisdata/TransferLoop.h"
 
-#include "platform/Klvndrv.h"
+#include "platform/KlvnImports.h"
 #include "platform/UiServices.h"
 
 namespace axisdata {

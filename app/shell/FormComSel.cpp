@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "axisdata/TransferLoop.h"
-#include "platform/Klvndrv.h"
+#include "platform/KlvnImports.h"
 #include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
 #include "shell/CIniFileAcc.h"
@@ -17,14 +17,18 @@
 #include "shell/FormMsg.h"
 #include "shell/ModuleMain.h"
 #include "shell/Program.h"
-#include "shell/UiText.h"
+#include "resources/UiText.h"
+#include "shell/QtText.h"
+
+using resources::Text;
+using resources::Tip;
+using resources::Txt;
+using shell::Q;
 
 namespace {
 
-QString Ui(int id) { return QString::fromStdString(shell::UiText[id]); }
 
 constexpr std::int32_t kStartupPollAnswer = 4;
-constexpr std::int32_t kLinkReady = 4;
 
 }  // namespace
 
@@ -70,18 +74,18 @@ void FormComSel::Form_Load() {
     w->setFont(font);
   }
   for (int n = 1; n <= 16; ++n) CmbAxes->addItem(QString::number(n));
-  CmbPort->addItem(Ui(47));
+  CmbPort->addItem(Q(Txt::Offline));
   for (int n = 1; n <= 9; ++n) CmbPort->addItem(QStringLiteral("COM%1").arg(n));
   CmbAxes->setCurrentIndex(0);
   CmbPort->setCurrentIndex(0);
-  LblAxes->setText(Ui(45));
-  LblPort->setText(Ui(44));
+  LblAxes->setText(Q(Txt::OperationAxes));
+  LblPort->setText(Q(Txt::SerialPort));
   for (QPushButton* b : CmdGo) b->hide();
   LblPort->hide();
   CmbPort->hide();
   LblAxes->show();
   CmbAxes->show();
-  LblMsg->setText(Ui(43));
+  LblMsg->setText(Q(Txt::SelectAxes));
   WizardStep = 0;
   platform::CentreOnScreen(*this);
 }
@@ -93,7 +97,7 @@ void FormComSel::cmdOKbtn_Click() {
     CmbAxes->hide();
     LblPort->show();
     CmbPort->show();
-    LblMsg->setText(Ui(38));
+    LblMsg->setText(Q(Txt::SelectPort));
     WizardStep = 1;
     return;
   }
@@ -101,27 +105,27 @@ void FormComSel::cmdOKbtn_Click() {
   CmbPort->hide();
   cmdOKbtn->hide();
   ini_ = std::make_unique<shell::CIniFileAcc>();
-  CmdGo[0]->setText(Ui(31));
-  CmdGo[1]->setText(Ui(32));
-  CmdGo[2]->setText(Ui(30));
+  CmdGo[0]->setText(Q(Txt::OpenExistent));
+  CmdGo[1]->setText(Q(Txt::OpenSample));
+  CmdGo[2]->setText(Q(Txt::CreateNew));
   if (CmbPort->currentIndex() == 0) {
     CmdGo[0]->hide();
     CmdGo[1]->hide();
     CmdGo[2]->show();
-    LblMsg->setText(Ui(39));
+    LblMsg->setText(Q(Txt::NewOrSample));
     return;
   }
   const bool allActions = ini_->Item("Window", "DEFAULT") == "0";
-  CmdGo[0]->setText(Ui(33));
-  CmdGo[1]->setText(Ui(34));
-  CmdGo[3]->setText(Ui(147));
+  CmdGo[0]->setText(Q(Txt::UploadFromControllers));
+  CmdGo[1]->setText(Q(Txt::OpenAndDownload));
+  CmdGo[3]->setText(Q(Txt::RunStatusMonitor));
   CmdGo[0]->show();
   CmdGo[1]->setVisible(allActions);
   CmdGo[2]->setVisible(allActions);
   CmdGo[3]->show();
   // The run-status monitor belongs to a window this program does not have yet.
   CmdGo[3]->setEnabled(Forms::IsRegistered(FormId::Monitor));
-  LblMsg->setText(Ui(allActions ? 39 : 40));
+  LblMsg->setText(Q(allActions ? Txt::NewOrSample : Txt::WillUpload));
 }
 
 void FormComSel::CmdGo_Click(int Index) {
@@ -137,13 +141,13 @@ void FormComSel::CmdGo_Click(int Index) {
   shell::OfflineMode = false;
   main.SetTransferEnabled(true);
   if (klvn::init_klvn_slave(shell::ComPortName.c_str()) != 1) {
-    platform::Ui().MessageBox(shell::UiText[42], platform::MsgButtons::Ok,
+    platform::Ui().MessageBox(Text(Txt::PortUsed), platform::MsgButtons::Ok,
                               platform::MsgIcon::Exclamation, "VUZOvid");
     shell::EndProgram();
     return;
   }
-  if (klvn::get_klvn_state() != kLinkReady) {
-    platform::Ui().MessageBox(shell::UiText[41], platform::MsgButtons::Ok,
+  if (klvn::get_klvn_state() != klvn::kLinkReady) {
+    platform::Ui().MessageBox(Text(Txt::PortCantInit), platform::MsgButtons::Ok,
                               platform::MsgIcon::Exclamation, "VUZOvid");
     shell::EndProgram();
     return;
@@ -193,9 +197,9 @@ bool FormComSel::WaitForFirstPoll(bool wantZero) {
   // user a way back to the choice of start actions.
   FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
   axisdata::TransferCancel = false;
-  msg.LblMsg->setText(Ui(wantZero ? 61 : 63));
+  msg.LblMsg->setText(Q(wantZero ? Txt::StartUpload : Txt::StartDownload));
   msg.ProgressBar1->hide();
-  msg.BtnCommand->setText(Ui(23));
+  msg.BtnCommand->setText(Q(Txt::Cancel));
   msg.BtnCommand->setEnabled(true);
   msg.show();
   setEnabled(false);

@@ -16,7 +16,7 @@
 #include "axisdata/TextRoutines.h"
 #include "axisdata/TransferLoop.h"
 #include "platform/FlexGrid.h"
-#include "platform/Klvndrv.h"
+#include "platform/KlvnImports.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
@@ -28,17 +28,21 @@
 #include "shell/ModuleWheel.h"
 #include "shell/Program.h"
 #include "shell/SyncImage.h"
-#include "shell/UiText.h"
+#include "resources/UiText.h"
+#include "shell/QtText.h"
 
 using platform::FlexGrid;
 using platform::MsgAnswer;
 using platform::MsgButtons;
 using platform::MsgIcon;
 
+using resources::Text;
+using resources::Tip;
+using resources::Txt;
+using shell::Q;
+
 namespace {
 
-QString Ui(int id) { return QString::fromStdString(shell::UiText[id]); }
-QString Tip(int id) { return QString::fromStdString(shell::TipText[id - shell::kFirstTipId]); }
 
 std::string DataFolder() { return platform::ProgramFolder() + "/data"; }
 
@@ -87,49 +91,49 @@ FormMain::FormMain(QWidget* parent)
 FormMain::~FormMain() = default;
 
 void FormMain::BuildMenus() {
-  mnuFiles = menuBar()->addMenu(Ui(1));
-  mnuOpen = mnuFiles->addAction(Ui(2), this, &FormMain::mnuOpen_Click);
+  mnuFiles = menuBar()->addMenu(Q(Txt::FileMenu));
+  mnuOpen = mnuFiles->addAction(Q(Txt::Open), this, &FormMain::mnuOpen_Click);
   mnuFiles->addSeparator();
-  mnuSave = mnuFiles->addAction(Ui(3), this, &FormMain::mnuSave_Click);
-  mnuSaveAs = mnuFiles->addAction(Ui(4), this, &FormMain::mnuSaveAs_Click);
+  mnuSave = mnuFiles->addAction(Q(Txt::Save), this, &FormMain::mnuSave_Click);
+  mnuSaveAs = mnuFiles->addAction(Q(Txt::SaveAs), this, &FormMain::mnuSaveAs_Click);
   mnuFiles->addSeparator();
-  mnuCSVExport = mnuFiles->addAction(Ui(6), this, &FormMain::mnuCSVExport_Click);
-  mnuCSVImport = mnuFiles->addAction(Ui(7), this, &FormMain::mnuCSVImport_Click);
+  mnuCSVExport = mnuFiles->addAction(Q(Txt::CsvExport), this, &FormMain::mnuCSVExport_Click);
+  mnuCSVImport = mnuFiles->addAction(Q(Txt::CsvImport), this, &FormMain::mnuCSVImport_Click);
   mnuFiles->addSeparator();
-  mnuQuit = mnuFiles->addAction(Ui(8), this, &FormMain::mnuQuit_Click);
+  mnuQuit = mnuFiles->addAction(Q(Txt::Exit), this, &FormMain::mnuQuit_Click);
 
-  mnuTrans = menuBar()->addMenu(Ui(10));
-  mnuUpload = mnuTrans->addAction(Ui(11), this, &FormMain::mnuUpload_Click);
-  mnuDownload = mnuTrans->addAction(Ui(12), this, &FormMain::mnuDownload_Click);
-  mnuScanList = mnuTrans->addAction(Ui(19));
-  mnuPosEdit = mnuTrans->addAction(Ui(16));
+  mnuTrans = menuBar()->addMenu(Q(Txt::TransferMenu));
+  mnuUpload = mnuTrans->addAction(Q(Txt::UploadMenu), this, &FormMain::mnuUpload_Click);
+  mnuDownload = mnuTrans->addAction(Q(Txt::DownloadMenu), this, &FormMain::mnuDownload_Click);
+  mnuScanList = mnuTrans->addAction(Q(Txt::ScanListMenu));
+  mnuPosEdit = mnuTrans->addAction(Q(Txt::PositionSetting));
   // Their windows are not part of this program yet: shown, but nothing pretends to work.
   mnuScanList->setEnabled(false);
   mnuPosEdit->setEnabled(false);
 
-  mnuHelp = menuBar()->addMenu(Ui(20));
-  mnuNoteHelp = mnuHelp->addAction(Ui(21), this, &FormMain::mnuNoteHelp_Click);
-  mnuVersion = mnuHelp->addAction(Ui(22), this, &FormMain::mnuVersion_Click);
+  mnuHelp = menuBar()->addMenu(Q(Txt::HelpMenu));
+  mnuNoteHelp = mnuHelp->addAction(Q(Txt::Help), this, &FormMain::mnuNoteHelp_Click);
+  mnuVersion = mnuHelp->addAction(Q(Txt::VersionInfo), this, &FormMain::mnuVersion_Click);
 }
 
 void FormMain::BuildToolbar() {
   QStyle* style = this->style();
-  const auto addButton = [&](const std::string& key, QStyle::StandardPixmap icon, int tipId) {
+  const auto addButton = [&](const std::string& key, QStyle::StandardPixmap icon, Tip tipId) {
     QAction* action = Toolbar1->addAction(style->standardIcon(icon), QString());
-    action->setToolTip(Tip(tipId));
+    action->setToolTip(Q(tipId));
     connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     ToolbarButtons[key] = action;
   };
-  addButton("open", QStyle::SP_DialogOpenButton, 87);
-  addButton("save", QStyle::SP_DialogSaveButton, 88);
+  addButton("open", QStyle::SP_DialogOpenButton, Tip::OpenFile);
+  addButton("save", QStyle::SP_DialogSaveButton, Tip::SaveFileAs);
   TextModel->setFont(SharedUiFont(9));
-  TextModel->setText(Ui(77));
+  TextModel->setText(Q(Txt::Model));
   TextModel->setContentsMargins(8, 0, 4, 0);
   ToolbarButtons["textmodel"] = Toolbar1->addWidget(TextModel);
   ComboModel->setFont(SharedUiFont(9));
   ToolbarButtons["combomodel"] = Toolbar1->addWidget(ComboModel);
-  addButton("upload", QStyle::SP_ArrowUp, 90);
-  addButton("download", QStyle::SP_ArrowDown, 91);
+  addButton("upload", QStyle::SP_ArrowUp, Tip::Upload);
+  addButton("download", QStyle::SP_ArrowDown, Tip::Download);
 }
 
 void FormMain::Form_Load() {
@@ -178,7 +182,7 @@ void FormMain::SetUpSyncGrid(FlexGrid& grid) {
   grid.SetRows(shell::kSyncGridRows);
   grid.SetCols(shell::kSyncGridCols);
   grid.setFont(SharedUiFont(10));
-  shell::SetSyncGridHeaders(grid, shell::UiText[25]);
+  shell::SetSyncGridHeaders(grid, Text(Txt::SyncAxCorner));
   grid.SetCellAlignment(0, 0, Qt::AlignCenter);
   grid.SetColWidthTwips(0, 1000);
   for (int r = 1; r < shell::kSyncGridRows; ++r) {
@@ -241,7 +245,7 @@ void FormMain::DefaultFileOpen(bool isNew) {
 
 void FormMain::mnuOpen_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(
-      {false, shell::CurFileName, DataFolder(), shell::UiText[55], false});
+      {false, shell::CurFileName, DataFolder(), Text(Txt::ZelFilter), false});
   if (!chosen) return;
   std::array<std::int32_t, shell::kZelWords> words{};
   if (const std::optional<std::string> error = shell::ReadZelFile(*chosen, words)) {
@@ -274,7 +278,7 @@ bool FormMain::mnuSave_Click() { return SaveImage(true); }
 
 bool FormMain::mnuSaveAs_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(
-      {true, shell::CurFileName, DataFolder(), shell::UiText[55], true});
+      {true, shell::CurFileName, DataFolder(), Text(Txt::ZelFilter), true});
   if (!chosen) return false;
   shell::SetDataSetNames(*chosen);
   return SaveImage(false);
@@ -282,7 +286,7 @@ bool FormMain::mnuSaveAs_Click() {
 
 void FormMain::mnuCSVExport_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(
-      {true, shell::CsvFileName, DataFolder(), shell::UiText[56], true});
+      {true, shell::CsvFileName, DataFolder(), Text(Txt::CsvFilter), true});
   if (!chosen) return;
   CommitCellEdit();
   shell::CsvFileName = *chosen;
@@ -293,7 +297,7 @@ void FormMain::mnuCSVExport_Click() {
 
 void FormMain::mnuCSVImport_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(
-      {false, shell::CsvFileName, DataFolder(), shell::UiText[56], false});
+      {false, shell::CsvFileName, DataFolder(), Text(Txt::CsvFilter), false});
   if (!chosen) return;
   shell::CsvFileName = *chosen;
   std::vector<std::string> lines;
@@ -324,31 +328,31 @@ FormMsg& FormMain::BeginImageTransfer() {
   return msg;
 }
 
-std::int32_t FormMain::RunImageTransfer(FormMsg& msg, int waitingTextId, int movingTextId,
+std::int32_t FormMain::RunImageTransfer(FormMsg& msg, Txt waitingText, Txt movingText,
                                         const std::function<std::int32_t()>& step) {
-  msg.LblMsg->setText(Ui(waitingTextId));
-  msg.BtnCommand->setText(Ui(23));
+  msg.LblMsg->setText(Q(waitingText));
+  msg.BtnCommand->setText(Q(Txt::Cancel));
   msg.BtnCommand->setEnabled(true);
   msg.repaint();
   const std::int32_t result = axisdata::RunTransferLoop(
       step, {[&msg](std::int32_t count) { msg.ProgressBar1->setValue(count); },
-             [&msg, movingTextId] { msg.LblMsg->setText(Ui(movingTextId)); }});
+             [&msg, movingText] { msg.LblMsg->setText(Q(movingText)); }});
   msg.hide();
   return result;
 }
 
 void FormMain::mnuDownload_Click() {
   FormMsg& msg = BeginImageTransfer();
-  msg.LblMsg->setText(Ui(62));
+  msg.LblMsg->setText(Q(Txt::PreparingDownload));
   msg.BtnCommand->setEnabled(false);
   msg.repaint();
   CommitCellEdit();
   shell::WritePrgData(*SyncGrid, ModelIndex);
   const std::int32_t result = RunImageTransfer(
-      msg, 63, 65, [] { return klvn::exec_download(shell::PrgData.data()); });
+      msg, Txt::StartDownload, Txt::Downloading, [] { return klvn::exec_download(shell::PrgData.data()); });
   SyncGrid->show();
   if (result == 0) {
-    platform::Ui().MessageBox(shell::UiText[68], MsgButtons::Ok, MsgIcon::Exclamation, "");
+    platform::Ui().MessageBox(Text(Txt::DownloadFailed), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
   setEnabled(true);
   SyncGrid->setFocus();
@@ -359,7 +363,7 @@ void FormMain::mnuUpload_Click() {
   // The gateway's words land in a copy, so an upload that does not finish changes nothing.
   std::array<std::int32_t, shell::kPrgDataWords> received = shell::PrgData;
   const std::int32_t result = RunImageTransfer(
-      msg, 61, 64, [&received] { return klvn::exec_upload(received.data()); });
+      msg, Txt::StartUpload, Txt::Uploading, [&received] { return klvn::exec_upload(received.data()); });
   if (result == 1) {
     std::copy(received.begin(), received.begin() + shell::kGatewayImageWords,
               shell::PrgData.begin());
@@ -369,7 +373,7 @@ void FormMain::mnuUpload_Click() {
   setEnabled(true);
   SyncGrid->show();
   if (result == 0) {
-    platform::Ui().MessageBox(shell::UiText[67], MsgButtons::Ok, MsgIcon::Exclamation, "");
+    platform::Ui().MessageBox(Text(Txt::UploadFailed), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
   SyncGrid->setFocus();
 }
@@ -393,7 +397,7 @@ void FormMain::ComboModel_Click() {
 
 bool FormMain::ConfirmDiscardOrSave() {
   if (!shell::DataModified) return true;
-  const std::string question = axisdata::PathFileName(shell::CurFileName) + shell::UiText[71];
+  const std::string question = axisdata::PathFileName(shell::CurFileName) + Text(Txt::SaveChanged);
   switch (platform::Ui().MessageBox(question, MsgButtons::YesNoCancel, MsgIcon::Exclamation,
                                     "")) {
     case MsgAnswer::Yes: return mnuSave_Click();  // a failed save keeps the window
@@ -423,7 +427,7 @@ void FormMain::Form_Unload() {
 void FormMain::mnuNoteHelp_Click() {
   const std::string help = platform::ProgramFolder() + "/RAZEZOR.HLP";
   if (!platform::Ui().OpenDocument(help)) {
-    platform::Ui().MessageBox(help + shell::UiText[58], MsgButtons::Ok, MsgIcon::Exclamation, "");
+    platform::Ui().MessageBox(help + Text(Txt::FileIsntExist), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "resources/UiText.h"
 #include "shell/Forms.h"
 
 class FormMsg;
@@ -98,7 +99,7 @@ class FormMain : public QMainWindow, public LoadableForm {
   // Whole-image transfers: the progress window with the load count reset to the image's size,
   // then the step loop with its captions.
   FormMsg& BeginImageTransfer();
-  std::int32_t RunImageTransfer(FormMsg& msg, int waitingTextId, int movingTextId,
+  std::int32_t RunImageTransfer(FormMsg& msg, resources::Txt waitingText, resources::Txt movingText,
                                 const std::function<std::int32_t()>& step);
 
   // In-cell editing of the grid.

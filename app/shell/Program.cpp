@@ -3,7 +3,7 @@
 #include "axisdata/Tables.h"
 #include "axisdata/TextRoutines.h"
 #include "platform/DecimalSign.h"
-#include "platform/Klvndrv.h"
+#include "platform/KlvnImports.h"
 #include "platform/SystemLang.h"
 #include "shell/CIniFileAcc.h"
 #include "shell/FormComSel.h"
@@ -12,7 +12,7 @@
 #include "shell/FormZELLogo.h"
 #include "shell/Forms.h"
 #include "shell/ModuleMain.h"
-#include "shell/UiText.h"
+#include "resources/UiText.h"
 
 namespace shell {
 
@@ -54,7 +54,7 @@ void Main(const std::vector<std::string>& args,
   if (UiLanguage == kLangEuropean) platform::SetDecimalSign(',');
   const LanguageSetup setup = LanguageSetupFor(UiLanguage);
   SetSharedFonts(setup);
-  if (setup.textBase) LoadUiText(*setup.textBase);
+  if (setup.textBase) resources::LoadUiText(*setup.textBase);
   if (fillEditorText) fillEditorText(UiLanguage);
   CopyBuffer.clear();
   DataModified = false;

@@ -19,7 +19,7 @@
 #include "shell/ModuleMain.h"
 #include "shell/Program.h"
 #include "shell/SyncImage.h"
-#include "shell/UiText.h"
+#include "resources/UiText.h"
 
 // The shell's windows over a program folder of the test's own: data/ with the shipped default
 // files, the link library beside them, an optional vuzovid.ini. English texts, scripted UI.
@@ -33,7 +33,7 @@ class ShellTest : public testing::Test {
     fs::copy(real + "/data", folder_ + "/data", fs::copy_options::recursive);
     fs::create_symlink(real + "/libklvndrv.so", folder_ + "/libklvndrv.so");
     platform::SetProgramFolderForTesting(folder_);
-    shell::LoadUiText(4000);
+    resources::LoadUiText(4000);
     shell::DataModified = false;
     shell::AxisCount = 1;
     shell::PrgData.fill(0);

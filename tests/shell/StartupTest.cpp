@@ -48,7 +48,7 @@ TEST_F(StartupTest, EnglishSystemWithoutIni) {
   MainWithLocale("en_US.UTF-8");
   EXPECT_EQ(shell::UiLanguage, 1033);
   EXPECT_EQ(shell::UiFontName, "");
-  EXPECT_EQ(shell::UiText[1], "File(&F)");
+  EXPECT_EQ(resources::UiText[1], "File(&F)");
   EXPECT_EQ(editors::EditorText(39), "Axis No.");
   EXPECT_EQ(platform::DecimalSign(), '.');
   for (FormId id : {FormId::Main, FormId::ComSel, FormId::Msg, FormId::ZELLogo}) {
@@ -71,7 +71,7 @@ TEST_F(StartupTest, KoreanSystemHasItsFontsAndNoTexts) {
 TEST_F(StartupTest, ItalianSystemGetsEnglishTextsAndACommaDecimalSign) {
   MainWithLocale("it_IT.UTF-8");
   EXPECT_EQ(shell::UiLanguage, 1040);
-  EXPECT_EQ(shell::UiText[47], "Offline");
+  EXPECT_EQ(resources::UiText[47], "Offline");
   EXPECT_EQ(platform::DecimalSign(), ',');
 }
 
@@ -79,8 +79,8 @@ TEST_F(StartupTest, IniLanguageAndSwitches) {
   WriteFile("vuzovid.ini", "[Config]\r\nLANG=JP\r\n");
   MainWithLocale("en_US.UTF-8", {"-E", "-c"});
   EXPECT_EQ(shell::UiLanguage, 1028);
-  EXPECT_EQ(shell::UiText[1], "文件(&F)");
-  EXPECT_EQ(shell::UiText[52], "Hexadecimal");
+  EXPECT_EQ(resources::UiText[1], "文件(&F)");
+  EXPECT_EQ(resources::UiText[52], "Hexadecimal");
 }
 
 TEST_F(StartupTest, SplashHandsOverToTheWizardAndReturnsAsAbout) {

@@ -1,12 +1,12 @@
-#include "shell/UiText.h"
+#include "resources/UiText.h"
 
 #include <gtest/gtest.h>
 
 #include "resources/StringTable.h"
-#include "shell/ModuleTipMsg.h"
+#include "resources/ModuleTipMsg.h"
 
-using shell::TipText;
-using shell::UiText;
+using resources::TipText;
+using resources::UiText;
 
 namespace {
 
@@ -24,7 +24,7 @@ struct Case {
 // Loaded one after another, so a slot left over from the previous language shows too.
 TEST(LoadUiText, CopiesTheBlockByIdIntoUiTextAndTipText) {
   for (int base : {0, 2000, 4000}) {
-    shell::LoadUiText(base);
+    resources::LoadUiText(base);
     EXPECT_EQ(UiText[0], "");
     for (int id = 1; id <= 151; ++id) {
       const bool tip = id >= 87 && id <= 135;
@@ -46,7 +46,7 @@ TEST(LoadUiText, ReadsAsCallersCiteTheTexts) {
       {0, 147, "運転中状態モニタ"},
   };
   for (const Case& c : cases) {
-    shell::LoadUiText(c.base);
+    resources::LoadUiText(c.base);
     EXPECT_EQ(UiText[c.index], c.text) << c.base << "+" << c.index;
   }
 }
@@ -59,7 +59,7 @@ TEST(LoadTipMessages, IndexKIsId87PlusK) {
       {0, 3, "MOR-3xからアップロード"},
   };
   for (const Case& c : cases) {
-    shell::LoadTipMessages(c.base);
+    resources::LoadTipMessages(c.base);
     EXPECT_EQ(TipText[c.index], c.text) << c.base << " index " << c.index;
   }
 }

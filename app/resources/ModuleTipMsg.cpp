@@ -1,11 +1,11 @@
-#include "shell/ModuleTipMsg.h"
+#include "resources/ModuleTipMsg.h"
 
-#include "shell/UiText.h"
+#include "resources/UiText.h"
 
-namespace shell {
+namespace resources {
 
 void LoadTipMessages(int32_t base) {
   for (int k = 0; k < kTipTextCount; ++k) TipText[k] = ResourceText(base + kFirstTipId + k);
 }
 
-}  // namespace shell
+}  // namespace resources

@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 
-namespace shell {
+namespace resources {
 
 // Fills TipText index k with string-table id base + 87 + k.
 void LoadTipMessages(int32_t base);
 
-}  // namespace shell
+}  // namespace resources

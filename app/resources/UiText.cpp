@@ -1,15 +1,15 @@
-#include "shell/UiText.h"
+#include "resources/UiText.h"
 
 #include "resources/StringTable.h"
-#include "shell/ModuleTipMsg.h"
+#include "resources/ModuleTipMsg.h"
 
-namespace shell {
+namespace resources {
 
 std::array<std::string, kUiTextSlots> UiText;
 std::array<std::string, kTipTextCount> TipText;
 
 std::string ResourceText(int32_t id) {
-  const char* text = resources::LoadResString(id);
+  const char* text = LoadResString(id);
   return text ? text : "";
 }
 
@@ -21,4 +21,4 @@ void LoadUiText(int32_t base) {
   LoadTipMessages(base);
 }
 
-}  // namespace shell
+}  // namespace resources

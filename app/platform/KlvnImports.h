@@ -1,0 +1,53 @@
+#pragma once
+// The program's declarations of the link library's functions. Each is bound by its decorated
+// name at its first call (see LibraryBinder.h); the library's own header gives the types.
+#include <cstdint>
+
+#include "klvndrv.h"
+#include "platform/LibraryBinder.h"
+
+namespace klvn {
+
+#define VUZ_KLVN_IMPORT(name, decorated)                                             \
+  template <typename... Args>                                                        \
+  inline std::int32_t name(Args... args) {                                           \
+    static const auto fn = reinterpret_cast<decltype(&::name)>(                      \
+        platform::ResolveKlvn(decorated));                                           \
+    return fn(args...);                                                              \
+  }
+
+VUZ_KLVN_IMPORT(init_klvn_slave, "_init_klvn_slave@4")
+VUZ_KLVN_IMPORT(close_klvn, "_close_klvn@0")
+VUZ_KLVN_IMPORT(get_klvn_state, "_get_klvn_state@0")
+VUZ_KLVN_IMPORT(exec_poll_answer, "_exec_poll_answer@8")
+VUZ_KLVN_IMPORT(reset_load_count, "_reset_load_count@4")
+VUZ_KLVN_IMPORT(get_load_count, "_get_load_count@0")
+VUZ_KLVN_IMPORT(exec_upload, "_exec_upload@4")
+VUZ_KLVN_IMPORT(exec_download, "_exec_download@4")
+VUZ_KLVN_IMPORT(exec_expt_upload, "_exec_expt_upload@4")
+VUZ_KLVN_IMPORT(exec_expt_download, "_exec_expt_download@4")
+VUZ_KLVN_IMPORT(exec_axcom_upload, "_exec_axcom_upload@8")
+VUZ_KLVN_IMPORT(exec_axcom_download, "_exec_axcom_download@8")
+VUZ_KLVN_IMPORT(exec_axpoint_upload, "_exec_axpoint_upload@12")
+VUZ_KLVN_IMPORT(exec_axpoint_download, "_exec_axpoint_download@12")
+VUZ_KLVN_IMPORT(exec_axexpr_upload, "_exec_axexpr_upload@8")
+VUZ_KLVN_IMPORT(exec_axexpr_download, "_exec_axexpr_download@8")
+VUZ_KLVN_IMPORT(exec_addr_rd_upload, "_exec_addr_rd_upload@12")
+
+#undef VUZ_KLVN_IMPORT
+
+// Results of the step, check and poll calls (the library's values).
+inline constexpr std::int32_t kStepDone = 1;      // finished, or success
+inline constexpr std::int32_t kStepFailed = 0;    // failure or protocol error
+inline constexpr std::int32_t kStepGoOn = -1;     // nothing yet, or a step done: call again
+inline constexpr std::int32_t kPollArrived = 2;   // a poll arrived
+inline constexpr std::int32_t kAxisAborted = -4;  // the gateway aborted an axis exchange
+
+// Link states of get_klvn_state.
+inline constexpr std::int32_t kLinkNotConnected = 0;
+inline constexpr std::int32_t kLinkWaitingForOpen = 1;
+inline constexpr std::int32_t kLinkOpenFailed = 2;
+inline constexpr std::int32_t kLinkOpening = 3;
+inline constexpr std::int32_t kLinkReady = 4;
+
+}  // namespace klvn
