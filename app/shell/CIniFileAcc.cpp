@@ -4,9 +4,13 @@
 
 #include "platform/ProgramFolder.h"
 #include "shell/IniText.h"
-#include "shell/TextFile.h"
+#include "platform/TextFile.h"
 
 namespace shell {
+
+using platform::ReadOutcome;
+using platform::ReadTextFile;
+using platform::ReplaceTextFile;
 
 namespace {
 

@@ -6,9 +6,13 @@
 #include <limits>
 
 #include "axisdata/TextRoutines.h"
-#include "shell/TextFile.h"
+#include "platform/TextFile.h"
 
 namespace shell {
+
+using platform::ReadOutcome;
+using platform::ReadTextFile;
+using platform::ReplaceTextFile;
 
 std::array<std::int32_t, kPrgDataWords> PrgData{};
 std::string CurFileName;

@@ -1,4 +1,4 @@
-#include "shell/TextFile.h"
+#include "platform/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cerrno>
 
-namespace shell {
+namespace platform {
 
 namespace {
 
@@ -58,4 +58,4 @@ bool ReplaceTextFile(const std::string& path, std::string_view text) {
   return ok;
 }
 
-}  // namespace shell
+}  // namespace platform

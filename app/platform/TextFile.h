@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-namespace shell {
+namespace platform {
 
 enum class ReadOutcome { Read, Missing, Failed };
 
@@ -16,4 +16,4 @@ ReadOutcome ReadTextFile(const std::string& path, std::string& text);
 // An existing file keeps its permission bits.
 bool ReplaceTextFile(const std::string& path, std::string_view text);
 
-}  // namespace shell
+}  // namespace platform
