@@ -10,7 +10,7 @@
 
 namespace axisdata {
 
-std::int16_t DispMode = 0;
+std::int16_t DispMode = kHexadecimal;
 
 namespace {
 
@@ -82,8 +82,8 @@ std::string Hex(std::int32_t value) {
 }  // namespace
 
 std::string FormatValue(int type, std::int32_t value) {
-  if (DispMode == 0) return Hex(value);
-  if (DispMode == 1) return std::to_string(value);
+  if (DispMode == kHexadecimal) return Hex(value);
+  if (DispMode == kDecimal) return std::to_string(value);
   const auto word16 = static_cast<std::int16_t>(value);
   switch (type) {
     case kPulses:
@@ -103,8 +103,8 @@ std::string FormatValue(int type, std::int32_t value) {
 
 std::int32_t ParseValue(int type, std::string_view text) {
   const Width width = WidthOf(type);
-  if (DispMode == 0) return ParseHex(text, width);
-  if (DispMode == 1) return ParseDecimal(text, width);
+  if (DispMode == kHexadecimal) return ParseHex(text, width);
+  if (DispMode == kDecimal) return ParseDecimal(text, width);
   switch (type) {
     case kPulses:
       return UnitToPulses(text);

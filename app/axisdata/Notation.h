@@ -6,7 +6,12 @@
 // Point-table cell texts in the notation the user picked for the whole table.
 namespace axisdata {
 
-// 0 hexadecimal, 1 decimal, 2 (and any other value) user units.
+// The notations; DispMode holds one (any other value reads as user units).
+enum Notation : std::int16_t {
+  kHexadecimal = 0,
+  kDecimal = 1,
+  kUserUnits = 2,  // "Application Oriented"
+};
 extern std::int16_t DispMode;
 
 // Value types the grid gives per column.

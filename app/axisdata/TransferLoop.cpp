@@ -5,11 +5,22 @@
 
 namespace axisdata {
 
+namespace {
+int g_running = 0;
+}
+
+bool LoopRunning() { return g_running > 0; }
+
+LoopScope::LoopScope() { ++g_running; }
+
+LoopScope::~LoopScope() { --g_running; }
+
 std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
                              const TransferProgress& progress) {
-  std::int32_t result = -1;
+  const LoopScope running;
+  std::int32_t result = klvn::kStepGoOn;
   bool started = false;
-  while (result == -1 && !TransferCancel) {
+  while (result == klvn::kStepGoOn && !TransferCancel) {
     result = step();
     const std::int32_t count = klvn::get_load_count();
     if (progress.showCount) progress.showCount(count);
@@ -20,6 +31,15 @@ std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
     platform::Ui().ProcessEvents();
   }
   return result;
+}
+
+bool RunWaitLoop(const std::function<bool()>& attempt) {
+  const LoopScope running;
+  while (!TransferCancel) {
+    if (attempt()) return true;
+    platform::Ui().ProcessEvents();
+  }
+  return false;
 }
 
 }  // namespace axisdata

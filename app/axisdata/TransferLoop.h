@@ -2,11 +2,26 @@
 #include <cstdint>
 #include <functional>
 
+// The one owner of the loops that let window events run between exchanges with the gateway.
+// While such a loop runs, windows refuse to close and commands refuse to start, so nothing a
+// loop holds can be freed or re-entered under it.
 namespace axisdata {
 
 // Raised by the progress window's cancel button; every transfer clears it before it starts (or
 // before the first transfer of a series) and stops at the next step once it is set.
 inline bool TransferCancel = false;
+
+// True while any loop (or a command that runs several of them) is under way.
+bool LoopRunning();
+
+// Marks a loop, or a command made of several loops, as running for its lifetime. Nests.
+class LoopScope {
+ public:
+  LoopScope();
+  ~LoopScope();
+  LoopScope(const LoopScope&) = delete;
+  LoopScope& operator=(const LoopScope&) = delete;
+};
 
 // What a transfer shows while it runs.
 struct TransferProgress {
@@ -14,10 +29,14 @@ struct TransferProgress {
   std::function<void()> showMoving;                   // once, when the first word has moved
 };
 
-// Calls step (one exchange with the gateway) while it returns -1 and TransferCancel is not set;
-// after each step shows the load count and lets pending window events run, so the cancel
-// button can act. Returns the last step's result (-1 when the loop ended by the cancel).
+// Calls step (one exchange with the gateway) while it returns kStepGoOn and TransferCancel is
+// not set; after each step shows the load count and lets pending window events run, so the
+// cancel button can act. Returns the last step's result (kStepGoOn when the cancel ended it).
 std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
                              const TransferProgress& progress);
+
+// Calls attempt until it returns true, letting pending window events run after every try, or
+// until TransferCancel is set. True when attempt succeeded.
+bool RunWaitLoop(const std::function<bool()>& attempt);
 
 }  // namespace axisdata

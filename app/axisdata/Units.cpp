@@ -10,16 +10,35 @@
 
 namespace axisdata {
 
-std::string DisplayUnit = "pulse";
-double Lead = 800;
-double Resolution = 800;
+namespace {
+// Until an axis is set up, one unit is one pulse.
+constexpr const char* kDefaultUnit = "pulse";
+constexpr double kDefaultLead = 800;
+constexpr std::int32_t kDefaultRvsLimit = 1;
+}  // namespace
+
+std::string DisplayUnit = kDefaultUnit;
+double Lead = kDefaultLead;
+double Resolution = kDefaultLead;
 double UnitPerPulse = 1;
 std::int32_t FwdLimitPulses = 0;
-std::int32_t RvsLimitPulses = 1;
+std::int32_t RvsLimitPulses = kDefaultRvsLimit;
 double SliderSpan = 1;
 double SliderOffset = 0;
 double InpSliderScale = 1;
 bool CatalogueModel = false;
+
+void ResetUnitState() {
+  DisplayUnit = kDefaultUnit;
+  Lead = Resolution = kDefaultLead;
+  UnitPerPulse = 1;
+  FwdLimitPulses = 0;
+  RvsLimitPulses = kDefaultRvsLimit;
+  SliderSpan = 1;
+  SliderOffset = 0;
+  InpSliderScale = 1;
+  CatalogueModel = false;
+}
 
 namespace {
 

@@ -24,6 +24,9 @@ extern double SliderOffset;          // position at slider value 0
 extern double InpSliderScale;        // pulses covered by the in-position slider
 extern bool CatalogueModel;          // limits, lead and home side follow from the actuator type
 
+// Back to the state before any axis was set up.
+void ResetUnitState();
+
 // Sliders run from 0 to this value.
 inline constexpr int kSliderMaximum = 32767;
 // Soft limits are kept inside this range.

@@ -51,11 +51,19 @@ MsgAnswer QtUiServices::MessageBox(const std::string& text, MsgButtons buttons, 
       title.empty() ? QApplication::applicationName() : QString::fromStdString(title);
   QMessageBox box(ToQt(icon), caption, QString::fromStdString(text), ToQt(buttons),
                   QApplication::activeWindow());
-  switch (box.exec()) {
+  return AnswerFor(box.exec(), buttons);
+}
+
+MsgAnswer AnswerFor(int clicked, MsgButtons buttons) {
+  switch (clicked) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    default: return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    // Closed without a button (Esc, the close box): what Esc means for these buttons.
+    default:
+      if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+      return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
   }
 }
 
@@ -80,5 +88,7 @@ bool QtUiServices::OpenDocument(const std::string& path) {
 }
 
 void QtUiServices::ProcessEvents() { QCoreApplication::processEvents(); }
+
+void QtUiServices::ShowModal(ModalWindow& window) { window.RunModal(); }
 
 }  // namespace platform

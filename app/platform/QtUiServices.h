@@ -13,7 +13,11 @@ class QtUiServices : public UiServices {
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   bool OpenDocument(const std::string& path) override;
   void ProcessEvents() override;
+  void ShowModal(ModalWindow& window) override;
 };
+
+// The answer for the message box button that closed the box (a QMessageBox::StandardButton).
+MsgAnswer AnswerFor(int clicked, MsgButtons buttons);
 
 // "description|pattern|description|pattern" -> Qt's "description (pattern);;..." form.
 QString QtNameFilters(const std::string& filter);

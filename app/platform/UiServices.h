@@ -19,6 +19,14 @@ struct FileDialogRequest {
   bool confirmOverwrite = false;  // save dialogs: ask before replacing a file
 };
 
+// A window that is shown modal through the services (the editors' dialogs).
+class ModalWindow {
+ public:
+  virtual ~ModalWindow() = default;
+  // Shows the window modal and returns once it has closed.
+  virtual void RunModal() = 0;
+};
+
 class UiServices {
  public:
   virtual ~UiServices() = default;
@@ -34,6 +42,9 @@ class UiServices {
 
   // Lets pending window events run (a transfer loop calls it between its steps).
   virtual void ProcessEvents() = 0;
+
+  // Shows a window modal and returns once it has closed; the caller reads the outcome from it.
+  virtual void ShowModal(ModalWindow& window) = 0;
 };
 
 // The installed services. Installing nullptr is allowed only at shutdown.

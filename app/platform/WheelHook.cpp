@@ -35,6 +35,8 @@ WheelHook::~WheelHook() {
 bool WheelHook::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Wheel) return false;
   const auto* wheel = static_cast<QWheelEvent*>(event);
+  // A sideways turn has no vertical rotation; it is no turn of the wheel this hook reports.
+  if (wheel->angleDelta().y() == 0) return false;
   const QPoint global = wheel->globalPosition().toPoint();
   handler_(KeyState(*wheel), wheel->angleDelta().y(), global.x(), global.y());
   return std::find(takenIn_.begin(), takenIn_.end(), watched) != takenIn_.end();

@@ -4,17 +4,16 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "axisdata/TransferLoop.h"
 #include "platform/KlvnImports.h"
 #include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
+#include "shell/BusyGuard.h"
 #include "shell/CIniFileAcc.h"
+#include "shell/LinkOpening.h"
 #include "shell/FormMain.h"
-#include "shell/FormMsg.h"
 #include "shell/ModuleMain.h"
 #include "shell/Program.h"
 #include "resources/UiText.h"
@@ -57,10 +56,10 @@ FormComSel::FormComSel(QWidget* parent)
   layout->addLayout(port);
   for (int i = 0; i < 4; ++i) {
     layout->addWidget(CmdGo[i]);
-    connect(CmdGo[i], &QPushButton::clicked, this, [this, i] { CmdGo_Click(i); });
+    connect(CmdGo[i], &QPushButton::clicked, this, shell::WhenIdle([this, i] { CmdGo_Click(i); }));
   }
   layout->addWidget(cmdOKbtn, 0, Qt::AlignRight);
-  connect(cmdOKbtn, &QPushButton::clicked, this, &FormComSel::cmdOKbtn_Click);
+  connect(cmdOKbtn, &QPushButton::clicked, this, shell::WhenIdle([this] { cmdOKbtn_Click(); }));
   resize(420, 220);
 }
 
@@ -134,28 +133,31 @@ void FormComSel::CmdGo_Click(int Index) {
     shell::ComPortName.clear();
     shell::OfflineMode = true;
     main.SetTransferEnabled(false);
-    StartAction(Index == 0 ? 0 : Index == 1 ? 1 : 2);
+    StartAction(Index == 0   ? StartMode::OfflineUpload
+                : Index == 1 ? StartMode::OfflineSample
+                             : StartMode::OfflineNew);
     return;
   }
   shell::ComPortName = CmbPort->currentText().toStdString();
   shell::OfflineMode = false;
   main.SetTransferEnabled(true);
-  if (klvn::init_klvn_slave(shell::ComPortName.c_str()) != 1) {
-    platform::Ui().MessageBox(Text(Txt::PortUsed), platform::MsgButtons::Ok,
-                              platform::MsgIcon::Exclamation, "VUZOvid");
-    shell::EndProgram();
-    return;
-  }
-  if (klvn::get_klvn_state() != klvn::kLinkReady) {
-    platform::Ui().MessageBox(Text(Txt::PortCantInit), platform::MsgButtons::Ok,
-                              platform::MsgIcon::Exclamation, "VUZOvid");
-    shell::EndProgram();
-    return;
+  switch (shell::OpenLink(shell::ComPortName)) {
+    case shell::LinkOpening::Ready: break;
+    case shell::LinkOpening::PortUsed:
+      platform::Ui().MessageBox(Text(Txt::PortUsed), platform::MsgButtons::Ok,
+                                platform::MsgIcon::Exclamation, "VUZOvid");
+      shell::EndProgram();
+      return;
+    case shell::LinkOpening::NotReady:
+      platform::Ui().MessageBox(Text(Txt::PortCantInit), platform::MsgButtons::Ok,
+                                platform::MsgIcon::Exclamation, "VUZOvid");
+      shell::EndProgram();
+      return;
   }
   switch (Index) {
-    case 0: StartAction(3); break;
-    case 1: StartAction(4); break;
-    case 2: StartAction(5); break;
+    case 0: StartAction(StartMode::Upload); break;
+    case 1: StartAction(StartMode::OpenAndDownload); break;
+    case 2: StartAction(StartMode::OnlineNew); break;
     default:
       if (LoadableForm* monitor = Forms::Load(FormId::Monitor)) {
         monitor->Widget()->show();
@@ -165,67 +167,49 @@ void FormComSel::CmdGo_Click(int Index) {
   }
 }
 
-void FormComSel::StartAction(std::int16_t mode) {
+void FormComSel::StartAction(StartMode mode) {
+  // The whole action is one command: the wizard takes no second click and no close meanwhile,
+  // also between its waits and transfers.
+  const axisdata::LoopScope busy;
+  setEnabled(false);
+  const bool handedOver = RunStartAction(mode);
+  setEnabled(true);
+  if (!handedOver) return;
+  Forms::Get<FormMain>(FormId::Main).show();
+  hide();
+}
+
+bool FormComSel::RunStartAction(StartMode mode) {
   FormMain& main = Forms::Get<FormMain>(FormId::Main);
   main.SetUpSyncGrid(*main.SyncGrid);
   switch (mode) {
-    case 0:
+    case StartMode::OfflineUpload:
       main.DefaultFileOpen(true);
       main.mnuUpload_Click();
       break;
-    case 1: main.DefaultFileOpen(false); break;
-    case 2: main.DefaultFileOpen(true); break;
-    case 3:
-      if (!WaitForFirstPoll(true)) return;
+    case StartMode::OfflineSample: main.DefaultFileOpen(false); break;
+    case StartMode::OfflineNew: main.DefaultFileOpen(true); break;
+    case StartMode::Upload:
+      if (!shell::WaitForFirstPoll(true, FirstPollData)) return false;
       main.DefaultFileOpen(true);
       main.mnuUpload_Click();
       break;
-    case 4:
-      if (!WaitForFirstPoll(false)) return;
+    case StartMode::OpenAndDownload:
+      if (!shell::WaitForFirstPoll(false, FirstPollData)) return false;
       main.DefaultFileOpen(true);
       main.mnuOpen_Click();
       main.mnuDownload_Click();
       break;
-    default: main.DefaultFileOpen(true); break;
+    case StartMode::OnlineNew: main.DefaultFileOpen(true); break;
   }
-  main.show();
-  hide();
-}
-
-bool FormComSel::WaitForFirstPoll(bool wantZero) {
-  // The gateway may never send the poll looked for; the progress window's Cancel gives the
-  // user a way back to the choice of start actions.
-  FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
-  axisdata::TransferCancel = false;
-  msg.LblMsg->setText(Q(wantZero ? Txt::StartUpload : Txt::StartDownload));
-  msg.ProgressBar1->hide();
-  msg.BtnCommand->setText(Q(Txt::Cancel));
-  msg.BtnCommand->setEnabled(true);
-  msg.show();
-  setEnabled(false);
-  bool matched = false;
-  while (!axisdata::TransferCancel) {
-    if (klvn::exec_poll_answer(&FirstPollData, kStartupPollAnswer) != -1) {
-      const bool nibbleZero = (static_cast<std::uint32_t>(FirstPollData) >> 28) == 0;
-      if (nibbleZero == wantZero) {
-        matched = true;
-        break;
-      }
-    }
-    platform::Ui().ProcessEvents();
-  }
-  msg.hide();
-  msg.ProgressBar1->show();
-  setEnabled(true);
-  return matched;
+  return true;
 }
 
 void FormComSel::closeEvent(QCloseEvent* event) {
+  if (shell::RefuseCloseWhileBusy(*event)) return;
   event->ignore();
   Forms::Unload(FormId::ComSel);
 }
-
-void FormComSel::reject() { close(); }
 
 void FormComSel::Form_Unload() {
   for (FormId id : {FormId::Msg, FormId::ZELLogo, FormId::Main}) Forms::Unload(id);

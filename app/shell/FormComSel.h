@@ -30,7 +30,16 @@ class FormComSel : public QDialog, public LoadableForm {
 
   void cmdOKbtn_Click();
   void CmdGo_Click(int Index);
-  void StartAction(std::int16_t mode);
+  // The start actions; the values are the wizard's mode numbers.
+  enum class StartMode : std::int16_t {
+    OfflineUpload = 0,    // not offered: its button stays hidden offline
+    OfflineSample = 1,    // not offered either
+    OfflineNew = 2,
+    Upload = 3,           // "Upload from the Controllers"
+    OpenAndDownload = 4,  // "Open the Existent File and download"
+    OnlineNew = 5,
+  };
+  void StartAction(StartMode mode);
 
   QLabel* LblMsg;
   QLabel* LblAxes;
@@ -45,12 +54,11 @@ class FormComSel : public QDialog, public LoadableForm {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void reject() override;
+  void reject() override {}  // Esc does not end the program; the close box does
 
  private:
-  // Waits for a gateway poll whose state nibble (bits 28-31) is zero (wantZero) or not, answering
-  // every poll with code 4 meanwhile. False when the user gave up the wait.
-  bool WaitForFirstPoll(bool wantZero);
+  // The action's steps; false when the user gave up the first-poll wait (no hand-over).
+  bool RunStartAction(StartMode mode);
 
   std::unique_ptr<shell::CIniFileAcc> ini_;
 };

@@ -14,13 +14,16 @@
 #include <QToolBar>
 
 #include "axisdata/TextRoutines.h"
+#include "axisdata/ProgressView.h"
 #include "axisdata/TransferLoop.h"
+#include "platform/CellEditor.h"
 #include "platform/FlexGrid.h"
 #include "platform/KlvnImports.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
 #include "platform/VirtualKey.h"
+#include "shell/BusyGuard.h"
 #include "shell/CIniFileAcc.h"
 #include "shell/FormMsg.h"
 #include "shell/FormZELLogo.h"
@@ -84,27 +87,27 @@ FormMain::FormMain(QWidget* parent)
   connect(SyncGrid, &FlexGrid::GotFocus, this, &FormMain::CommitCellEdit);
   connect(SyncGrid, &FlexGrid::LeaveCell, this, &FormMain::CommitCellEdit);
   connect(Text1, &QLineEdit::textChanged, this, &FormMain::Text1_Change);
-  connect(ComboModel, &QComboBox::activated, this, &FormMain::ComboModel_Click);
-  Text1->installEventFilter(this);
+  connect(ComboModel, &QComboBox::activated, this, Command(&FormMain::ComboModel_Click));
+  cellEditor_ = new platform::CellEditor(*SyncGrid, *Text1, SyncCellRules());
 }
 
 FormMain::~FormMain() = default;
 
 void FormMain::BuildMenus() {
   mnuFiles = menuBar()->addMenu(Q(Txt::FileMenu));
-  mnuOpen = mnuFiles->addAction(Q(Txt::Open), this, &FormMain::mnuOpen_Click);
+  mnuOpen = mnuFiles->addAction(Q(Txt::Open), this, Command(&FormMain::mnuOpen_Click));
   mnuFiles->addSeparator();
-  mnuSave = mnuFiles->addAction(Q(Txt::Save), this, &FormMain::mnuSave_Click);
-  mnuSaveAs = mnuFiles->addAction(Q(Txt::SaveAs), this, &FormMain::mnuSaveAs_Click);
+  mnuSave = mnuFiles->addAction(Q(Txt::Save), this, Command(&FormMain::mnuSave_Click));
+  mnuSaveAs = mnuFiles->addAction(Q(Txt::SaveAs), this, Command(&FormMain::mnuSaveAs_Click));
   mnuFiles->addSeparator();
-  mnuCSVExport = mnuFiles->addAction(Q(Txt::CsvExport), this, &FormMain::mnuCSVExport_Click);
-  mnuCSVImport = mnuFiles->addAction(Q(Txt::CsvImport), this, &FormMain::mnuCSVImport_Click);
+  mnuCSVExport = mnuFiles->addAction(Q(Txt::CsvExport), this, Command(&FormMain::mnuCSVExport_Click));
+  mnuCSVImport = mnuFiles->addAction(Q(Txt::CsvImport), this, Command(&FormMain::mnuCSVImport_Click));
   mnuFiles->addSeparator();
-  mnuQuit = mnuFiles->addAction(Q(Txt::Exit), this, &FormMain::mnuQuit_Click);
+  mnuQuit = mnuFiles->addAction(Q(Txt::Exit), this, Command(&FormMain::mnuQuit_Click));
 
   mnuTrans = menuBar()->addMenu(Q(Txt::TransferMenu));
-  mnuUpload = mnuTrans->addAction(Q(Txt::UploadMenu), this, &FormMain::mnuUpload_Click);
-  mnuDownload = mnuTrans->addAction(Q(Txt::DownloadMenu), this, &FormMain::mnuDownload_Click);
+  mnuUpload = mnuTrans->addAction(Q(Txt::UploadMenu), this, Command(&FormMain::mnuUpload_Click));
+  mnuDownload = mnuTrans->addAction(Q(Txt::DownloadMenu), this, Command(&FormMain::mnuDownload_Click));
   mnuScanList = mnuTrans->addAction(Q(Txt::ScanListMenu));
   mnuPosEdit = mnuTrans->addAction(Q(Txt::PositionSetting));
   // Their windows are not part of this program yet: shown, but nothing pretends to work.
@@ -112,8 +115,8 @@ void FormMain::BuildMenus() {
   mnuPosEdit->setEnabled(false);
 
   mnuHelp = menuBar()->addMenu(Q(Txt::HelpMenu));
-  mnuNoteHelp = mnuHelp->addAction(Q(Txt::Help), this, &FormMain::mnuNoteHelp_Click);
-  mnuVersion = mnuHelp->addAction(Q(Txt::VersionInfo), this, &FormMain::mnuVersion_Click);
+  mnuNoteHelp = mnuHelp->addAction(Q(Txt::Help), this, Command(&FormMain::mnuNoteHelp_Click));
+  mnuVersion = mnuHelp->addAction(Q(Txt::VersionInfo), this, Command(&FormMain::mnuVersion_Click));
 }
 
 void FormMain::BuildToolbar() {
@@ -121,7 +124,8 @@ void FormMain::BuildToolbar() {
   const auto addButton = [&](const std::string& key, QStyle::StandardPixmap icon, Tip tipId) {
     QAction* action = Toolbar1->addAction(style->standardIcon(icon), QString());
     action->setToolTip(Q(tipId));
-    connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    connect(action, &QAction::triggered, this,
+            shell::WhenIdle([this, key] { Toolbar1_ButtonClick(key); }));
     ToolbarButtons[key] = action;
   };
   addButton("open", QStyle::SP_DialogOpenButton, Tip::OpenFile);
@@ -315,43 +319,35 @@ void FormMain::mnuCSVImport_Click() {
 
 // --- transfers -------------------------------------------------------------------------
 
-FormMsg& FormMain::BeginImageTransfer() {
-  FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
+void FormMain::BeginImageTransfer(Txt caption, bool cancellable) {
   SyncGrid->hide();
   setEnabled(false);
   axisdata::TransferCancel = false;
-  msg.show();
+  axisdata::Progress().Begin(Text(caption), shell::kGatewayImageWords, cancellable);
   klvn::reset_load_count(shell::kGatewayImageWords);
-  msg.ProgressBar1->setRange(0, shell::kGatewayImageWords);
-  msg.ProgressBar1->setValue(0);
-  msg.ProgressBar1->show();
-  return msg;
 }
 
-std::int32_t FormMain::RunImageTransfer(FormMsg& msg, Txt waitingText, Txt movingText,
-                                        const std::function<std::int32_t()>& step) {
-  msg.LblMsg->setText(Q(waitingText));
-  msg.BtnCommand->setText(Q(Txt::Cancel));
-  msg.BtnCommand->setEnabled(true);
-  msg.repaint();
+std::int32_t FormMain::RunImageTransfer(Txt movingText, const std::function<std::int32_t()>& step) {
+  axisdata::ProgressView& progress = axisdata::Progress();
   const std::int32_t result = axisdata::RunTransferLoop(
-      step, {[&msg](std::int32_t count) { msg.ProgressBar1->setValue(count); },
-             [&msg, movingText] { msg.LblMsg->setText(Q(movingText)); }});
-  msg.hide();
+      step, {[&progress](std::int32_t count) { progress.SetValue(count); },
+             [&progress, movingText] { progress.SetCaption(Text(movingText)); }});
   return result;
 }
 
 void FormMain::mnuDownload_Click() {
-  FormMsg& msg = BeginImageTransfer();
-  msg.LblMsg->setText(Q(Txt::PreparingDownload));
-  msg.BtnCommand->setEnabled(false);
-  msg.repaint();
+  const axisdata::LoopScope busy;
+  BeginImageTransfer(Txt::PreparingDownload, false);
   CommitCellEdit();
   shell::WritePrgData(*SyncGrid, ModelIndex);
+  axisdata::ProgressView& progress = axisdata::Progress();
+  progress.SetCaption(Text(Txt::StartDownload));
+  progress.SetCancellable(true);
   const std::int32_t result = RunImageTransfer(
-      msg, Txt::StartDownload, Txt::Downloading, [] { return klvn::exec_download(shell::PrgData.data()); });
+      Txt::Downloading, [] { return klvn::exec_download(shell::PrgData.data()); });
+  progress.End();
   SyncGrid->show();
-  if (result == 0) {
+  if (result == klvn::kStepFailed) {
     platform::Ui().MessageBox(Text(Txt::DownloadFailed), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
   setEnabled(true);
@@ -359,20 +355,23 @@ void FormMain::mnuDownload_Click() {
 }
 
 void FormMain::mnuUpload_Click() {
-  FormMsg& msg = BeginImageTransfer();
+  const axisdata::LoopScope busy;
+  BeginImageTransfer(Txt::StartUpload, true);
   // The gateway's words land in a copy, so an upload that does not finish changes nothing.
   std::array<std::int32_t, shell::kPrgDataWords> received = shell::PrgData;
   const std::int32_t result = RunImageTransfer(
-      msg, Txt::StartUpload, Txt::Uploading, [&received] { return klvn::exec_upload(received.data()); });
-  if (result == 1) {
+      Txt::Uploading, [&received] { return klvn::exec_upload(received.data()); });
+  if (result == klvn::kStepDone) {
+    axisdata::Progress().SetCancellable(false);
     std::copy(received.begin(), received.begin() + shell::kGatewayImageWords,
               shell::PrgData.begin());
     shell::ReadPrgData(*SyncGrid, ModelIndex);
     shell::DataModified = true;
   }
+  axisdata::Progress().End();
   setEnabled(true);
   SyncGrid->show();
-  if (result == 0) {
+  if (result == klvn::kStepFailed) {
     platform::Ui().MessageBox(Text(Txt::UploadFailed), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
   SyncGrid->setFocus();
@@ -411,6 +410,7 @@ void FormMain::mnuQuit_Click() {
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
+  if (shell::RefuseCloseWhileBusy(*event)) return;
   event->ignore();
   if (ConfirmDiscardOrSave()) Forms::Unload(FormId::Main);
 }
@@ -452,22 +452,22 @@ void FormMain::LayoutGrid() {
 
 // --- in-cell editing -------------------------------------------------------------------
 
+platform::CellEditRules FormMain::SyncCellRules() {
+  platform::CellEditRules rules;
+  rules.commit = [this](int row, int col, const QString& text) {
+    SyncGrid->SetTextMatrix(row, col, text);
+  };
+  rules.keyDown = [this](int keyCode) { return EditBoxNavigate(keyCode); };
+  return rules;
+}
+
 void FormMain::StartCellEdit(int keyCode) {
-  if (SyncGrid->Row() < 1 || SyncGrid->Col() < 1) return;
   const bool typed = keyCode > platform::VK_SPACE || keyCode < 0;
-  {
-    // Taking over the cell's own text is no edit yet; a typed character is one.
-    const QSignalBlocker quiet(Text1);
-    Text1->setText(typed ? QString(QChar(keyCode))
-                         : SyncGrid->TextMatrix(SyncGrid->Row(), SyncGrid->Col()));
+  if (typed) {
+    cellEditor_->Begin(QString(QChar(keyCode)), true);
+  } else {
+    cellEditor_->BeginWithCellText();
   }
-  if (typed) Text1_Change();
-  Text1->setCursorPosition(Text1->text().size());
-  const QRect cell = SyncGrid->CurrentCellRect();
-  Text1->setGeometry(cell.translated(SyncGrid->geometry().topLeft()));
-  Text1->show();
-  Text1->raise();
-  Text1->setFocus();
 }
 
 void FormMain::Text1_Change() {
@@ -480,18 +480,14 @@ void FormMain::Text1_Change() {
   shell::DataModified = true;
 }
 
-void FormMain::CommitCellEdit() {
-  if (!Text1->isVisible()) return;
-  SyncGrid->SetTextMatrix(SyncGrid->Row(), SyncGrid->Col(), Text1->text());
-  Text1->hide();
-}
+void FormMain::CommitCellEdit() { cellEditor_->Commit(); }
 
-void FormMain::EditBoxNavigate(int keyCode) {
+bool FormMain::EditBoxNavigate(int keyCode) {
   switch (keyCode) {
     case platform::VK_ESCAPE:
-      Text1->hide();
+      cellEditor_->Cancel();
       SyncGrid->setFocus();
-      break;
+      return true;
     case platform::VK_RETURN:
     case platform::VK_TAB:
     case platform::VK_DOWN:
@@ -501,31 +497,13 @@ void FormMain::EditBoxNavigate(int keyCode) {
       if (SyncGrid->Row() < SyncGrid->Rows() - 1) {
         SyncGrid->SetCurrentCell(SyncGrid->Row() + 1, SyncGrid->Col());
       }
-      break;
+      return true;  // Enter gives no character and no beep
     case platform::VK_UP:
       SyncGrid->setFocus();
       CommitCellEdit();
       platform::Ui().ProcessEvents();
       if (SyncGrid->Row() > 1) SyncGrid->SetCurrentCell(SyncGrid->Row() - 1, SyncGrid->Col());
-      break;
-    default: break;
+      return true;
+    default: return false;
   }
-}
-
-bool FormMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    const int code = platform::VirtualKeyCode(*key);
-    switch (code) {
-      case platform::VK_ESCAPE:
-      case platform::VK_RETURN:
-      case platform::VK_TAB:
-      case platform::VK_DOWN:
-      case platform::VK_UP:
-        EditBoxNavigate(code);
-        return true;  // Enter gives no character and no beep
-      default: break;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "resources/UiText.h"
+#include "shell/BusyGuard.h"
 #include "shell/Forms.h"
 
-class FormMsg;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -17,8 +17,9 @@ class QMenu;
 class QToolBar;
 
 namespace platform {
+class CellEditor;
+struct CellEditRules;
 class FlexGrid;
-class WheelHook;
 }  // namespace platform
 
 // The main window: one model of the synchronous table in SyncGrid, edited in place, with the
@@ -89,22 +90,28 @@ class FormMain : public QMainWindow, public LoadableForm {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A menu or toolbar command of this window, dropped while a loop runs.
+  template <typename Method>
+  auto Command(Method method) {
+    return shell::WhenIdle([this, method] { (this->*method)(); });
+  }
+
   void BuildMenus();
   void BuildToolbar();
   void ApplyGeometryFromIni();
 
   // Whole-image transfers: the progress window with the load count reset to the image's size,
-  // then the step loop with its captions.
-  FormMsg& BeginImageTransfer();
-  std::int32_t RunImageTransfer(FormMsg& msg, resources::Txt waitingText, resources::Txt movingText,
+  // then the step loop, captioned movingText from the first word moved.
+  void BeginImageTransfer(resources::Txt caption, bool cancellable);
+  std::int32_t RunImageTransfer(resources::Txt movingText,
                                 const std::function<std::int32_t()>& step);
 
-  // In-cell editing of the grid.
+  // In-cell editing of the grid: cells take "0" or "1", Enter, Tab and the arrows move on.
+  platform::CellEditRules SyncCellRules();
   void StartCellEdit(int keyCode);
-  void EditBoxNavigate(int keyCode);
+  bool EditBoxNavigate(int keyCode);  // true when the key was taken
   void Text1_Change();
   void CommitCellEdit();
 
@@ -118,6 +125,6 @@ class FormMain : public QMainWindow, public LoadableForm {
   void LayoutGrid();
 
   bool FormLoading = false;
-  platform::WheelHook* wheelHook_ = nullptr;
+  platform::CellEditor* cellEditor_ = nullptr;
   QWidget* client_;
 };

@@ -7,6 +7,7 @@
 
 #include "axisdata/TransferLoop.h"
 #include "platform/ScreenCentre.h"
+#include "shell/QtText.h"
 
 FormMsg::FormMsg(QWidget* parent)
     : QDialog(parent),
@@ -25,8 +26,35 @@ FormMsg::FormMsg(QWidget* parent)
   connect(BtnCommand, &QPushButton::clicked, this, &FormMsg::BtnCommand_Click);
 }
 
+FormMsg::~FormMsg() {
+  if (&axisdata::Progress() == this) axisdata::RegisterProgressView(nullptr);
+}
+
 void FormMsg::Form_Load() {
   platform::CentreOnScreen(*this);
+  axisdata::RegisterProgressView(this);
 }
+
+void FormMsg::Begin(const std::string& caption, int maximum, bool cancellable) {
+  LblMsg->setText(QString::fromStdString(caption));
+  ProgressBar1->setRange(0, maximum);
+  ProgressBar1->setValue(0);
+  ProgressBar1->setVisible(maximum > 0);
+  BtnCommand->setText(shell::Q(resources::Txt::Cancel));
+  BtnCommand->setEnabled(cancellable);
+  show();
+  repaint();
+}
+
+void FormMsg::SetCaption(const std::string& caption) {
+  LblMsg->setText(QString::fromStdString(caption));
+  repaint();
+}
+
+void FormMsg::SetValue(int value) { ProgressBar1->setValue(value); }
+
+void FormMsg::SetCancellable(bool cancellable) { BtnCommand->setEnabled(cancellable); }
+
+void FormMsg::End() { hide(); }
 
 void FormMsg::BtnCommand_Click() { axisdata::TransferCancel = true; }

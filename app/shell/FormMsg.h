@@ -1,23 +1,30 @@
 #pragma once
 #include <QDialog>
 
+#include "axisdata/ProgressView.h"
 #include "shell/Forms.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
-// The progress window every transfer shows: a message, a progress bar and a cancel button that
-// raises TransferCancel. The transfer sets the texts and the bar; the window itself only
-// notes the cancel.
-class FormMsg : public QDialog, public LoadableForm {
+// The progress window every transfer and wait shows: a message, a progress bar and a cancel
+// button that raises TransferCancel. Transfers drive it through the progress interface only.
+class FormMsg : public QDialog, public LoadableForm, public axisdata::ProgressView {
   Q_OBJECT
 
  public:
   explicit FormMsg(QWidget* parent = nullptr);
+  ~FormMsg() override;
 
   QWidget* Widget() override { return this; }
   void Form_Load() override;
+
+  void Begin(const std::string& caption, int maximum, bool cancellable) override;
+  void SetCaption(const std::string& caption) override;
+  void SetValue(int value) override;
+  void SetCancellable(bool cancellable) override;
+  void End() override;
 
   QLabel* LblMsg;
   QProgressBar* ProgressBar1;

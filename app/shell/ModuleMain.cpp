@@ -3,7 +3,31 @@
 #include <algorithm>
 #include <cctype>
 
+#include "axisdata/SharedState.h"
+#include "shell/SyncImage.h"
+
 namespace shell {
+
+void ResetSharedState() {
+  axisdata::ResetSharedState();
+  SystemLangId = kLangEnglish;
+  UiLanguage = kLangEnglish;
+  CommandFont = kStartCommandFont;
+  TitleFont = kStartTitleFont;
+  GridFont = kStartGridFont;
+  UiFont = kStartUiFont;
+  UiFontName.clear();
+  UiFontCharset = 1;
+  CopyBuffer.clear();
+  DataModified = false;
+  AxisCount = 1;
+  ComPortName.clear();
+  OfflineMode = false;
+  PrgData.fill(0);
+  CurFileName.clear();
+  BaseFileName.clear();
+  CsvFileName.clear();
+}
 
 int16_t ChooseUiLanguage(const std::string& iniLang, const std::vector<std::string>& args,
                          int16_t systemLangId) {

@@ -14,12 +14,18 @@ struct FontDescription {
   int16_t charset = 1;
 };
 
+// The shared fonts before the language's face is set: sizes and weights never change.
+inline const FontDescription kStartCommandFont{"", 11, false, 1};
+inline const FontDescription kStartTitleFont{"", 11, true, 1};
+inline const FontDescription kStartGridFont{"", 9, false, 1};
+inline const FontDescription kStartUiFont{"", 9, true, 1};
+
 inline int16_t SystemLangId = 1033;
 inline int16_t UiLanguage = 1033;
-inline FontDescription CommandFont{"", 11, false, 1};
-inline FontDescription TitleFont{"", 11, true, 1};
-inline FontDescription GridFont{"", 9, false, 1};
-inline FontDescription UiFont{"", 9, true, 1};
+inline FontDescription CommandFont = kStartCommandFont;
+inline FontDescription TitleFont = kStartTitleFont;
+inline FontDescription GridFont = kStartGridFont;
+inline FontDescription UiFont = kStartUiFont;
 inline std::string UiFontName;
 inline int16_t UiFontCharset = 1;
 inline std::string CopyBuffer;
@@ -37,6 +43,11 @@ constexpr int16_t kLangEnglish = 1033;
 constexpr int16_t kLangEuropean = 1040;  // English texts, comma decimal sign
 constexpr int16_t kLangKorean = 1042;
 constexpr int16_t kLangChineseSimplified = 2052;
+
+// Puts every value the shell shares between windows back to its state at start (the image, its
+// file names, the choices of the wizard, the flags, the language and fonts), and the shared
+// state of the axis data with it. The one reset point for test fixtures.
+void ResetSharedState();
 
 // The language in force: the INI value of LANG ("ERROR" when absent), then the command-line
 // switches in order (the last one wins).

@@ -44,12 +44,12 @@ void SetDataSetNames(const std::string& zelPath);
 // Reads the 133 words of a ZEL file: values separated by line ends or commas, bare or in double
 // quotes, leading blanks skipped; anything after the 133rd value is ignored. On failure the
 // words are untouched and the result describes what is wrong.
-std::optional<std::string> ReadZelFile(const std::string& path,
+[[nodiscard]] std::optional<std::string> ReadZelFile(const std::string& path,
                                        std::array<std::int32_t, kZelWords>& words);
 
 // Writes words 0-132 of the image, quoted ("5") or bare (5), one per CR LF line. The file is
 // replaced as a whole or not at all; the result describes a failure.
-std::optional<std::string> WriteZelFile(const std::string& path, bool quoted);
+[[nodiscard]] std::optional<std::string> WriteZelFile(const std::string& path, bool quoted);
 
 // The grid's rows as CSV lines (cells joined with ",", CR LF pairs inside cells removed).
 std::vector<std::string> WriteCSVString(const platform::CellGrid& grid);
@@ -58,9 +58,10 @@ std::vector<std::string> WriteCSVString(const platform::CellGrid& grid);
 // line fills every remaining column of the row; fields beyond the grid's columns are ignored.
 void SetGridData(platform::CellGrid& grid, const std::vector<std::string>& lines);
 
-std::optional<std::string> WriteCsvFile(const std::string& path,
+[[nodiscard]] std::optional<std::string> WriteCsvFile(const std::string& path,
                                         const std::vector<std::string>& lines);
 // Reads the first 9 lines; fewer is a failure.
-std::optional<std::string> ReadCsvFile(const std::string& path, std::vector<std::string>& lines);
+[[nodiscard]] std::optional<std::string> ReadCsvFile(const std::string& path,
+                                                  std::vector<std::string>& lines);
 
 }  // namespace shell

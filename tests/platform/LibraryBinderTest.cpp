@@ -25,6 +25,7 @@ class RecordingUi : public platform::UiServices {
   }
   bool OpenDocument(const std::string&) override { return false; }
   void ProcessEvents() override {}
+  void ShowModal(platform::ModalWindow&) override {}
 };
 }  // namespace
 

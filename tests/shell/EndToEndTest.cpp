@@ -12,6 +12,7 @@
 #include "GatewayMaster.h"
 #include "ShellFixture.h"
 #include "platform/FlexGrid.h"
+#include "platform/KlvnImports.h"
 #include "shell/FormMsg.h"
 
 using vuz::sim::Fault;
@@ -254,4 +255,114 @@ TEST_F(EndToEndTest, OpenAndDownloadWaitsForANonZeroNibble) {
   EXPECT_EQ(gateway_.data.word_image[132], 9u);
   EXPECT_EQ(shell::CurFileName, Path("set.zel"));
   EXPECT_TRUE(Main().isVisible());
+}
+
+namespace {
+
+// A close request from the window system.
+void CloseWindow(FormId id) { Forms::Load(id)->Widget()->close(); }
+
+// Every window a user could close while a loop runs, and a second start action clicked.
+void CloseEveryWindowAndClickAgain(FormComSel& wizard) {
+  for (FormId id : {FormId::Main, FormId::ComSel, FormId::Msg}) CloseWindow(id);
+  // The wizard is disabled meanwhile; a click that got through all the same starts nothing.
+  wizard.setEnabled(true);
+  for (QPushButton* button : wizard.CmdGo) button->click();
+  wizard.setEnabled(false);
+}
+
+}  // namespace
+
+TEST_F(EndToEndTest, ClosingWindowsDuringADownloadIsRefusedUntilItEnds) {
+  FormMain& main = OpenOnline();
+  const auto before = shell::PrgData;
+  int steps = 0;
+  ui.onProcessEvents = [&] {
+    if (++steps == 2) {
+      for (FormId id : {FormId::Main, FormId::ComSel, FormId::Msg}) CloseWindow(id);
+    }
+    if (steps == 4) Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click();
+  };
+  main.mnuDownload_Click();  // nobody polls
+
+  EXPECT_EQ(steps, 4);  // the loop ran on to the cancel
+  for (FormId id : {FormId::Main, FormId::ComSel, FormId::Msg}) EXPECT_TRUE(Forms::IsLoaded(id));
+  EXPECT_TRUE(ImageUnchanged(before));
+  EXPECT_TRUE(ui.messages.empty());
+  main.close();  // once the loop has ended, the close goes ahead
+  EXPECT_FALSE(Forms::IsLoaded(FormId::Main));
+}
+
+TEST_F(EndToEndTest, AnUploadRunsToItsEndThroughACloseOfTheMainWindow) {
+  FormMain& main = OpenOnline();
+  gateway_.data.word_image = GatewayImage();
+  bool closed = false;
+  ui.onProcessEvents = [&] {
+    if (!closed && klvn::get_load_count() > 10) {
+      closed = true;
+      main.close();
+    }
+  };
+  GatewayThread side(gateway_, {.poll_data = 0});
+  main.mnuUpload_Click();
+
+  const auto outcomes = side.wait();
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(Forms::IsLoaded(FormId::Main));
+  EXPECT_EQ(static_cast<std::uint32_t>(shell::PrgData[100]), gateway_.data.word_image[100]);
+}
+
+TEST_F(EndToEndTest, TheWizardStaysDuringItsFirstPollWaitAndTakesNoSecondAction) {
+  std::jthread gateway([&](std::stop_token stop) {
+    while (!stop.stop_requested()) gateway_.poll(0x80000000u, stop);
+  });
+  FormComSel& wizard = ToOnlineActions();
+  int steps = 0;
+  bool nested = false;
+  bool inHook = false;
+  ui.onProcessEvents = [&] {
+    nested = nested || inHook;
+    inHook = true;
+    ++steps;
+    EXPECT_FALSE(wizard.isEnabled());
+    if (steps == 2) CloseEveryWindowAndClickAgain(wizard);
+    if (steps == 4) Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click();
+    inHook = false;
+  };
+  wizard.CmdGo_Click(0);
+  gateway.request_stop();
+
+  EXPECT_FALSE(nested);
+  EXPECT_EQ(steps, 4);
+  for (FormId id : {FormId::Main, FormId::ComSel, FormId::Msg}) EXPECT_TRUE(Forms::IsLoaded(id));
+  EXPECT_TRUE(wizard.isEnabled());
+  EXPECT_FALSE(Main().isVisible());
+}
+
+TEST_F(EndToEndTest, TheWizardStaysDuringItsUploadFromTheControllers) {
+  gateway_.data.word_image = GatewayImage();
+  std::vector<vuz::sim::TransferOutcome> outcomes;
+  std::jthread gateway([&](std::stop_token stop) {
+    PollUntilAnswered(0x00000000u, stop);
+    outcomes = gateway_.serve({.poll_data = 0}, stop);
+  });
+  FormComSel& wizard = ToOnlineActions();
+  bool closed = false;
+  ui.onProcessEvents = [&] {
+    if (!closed && klvn::get_load_count() > 10) {
+      closed = true;
+      CloseEveryWindowAndClickAgain(wizard);
+    }
+  };
+  wizard.CmdGo_Click(0);
+  gateway.join();
+
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(static_cast<std::uint32_t>(shell::PrgData[100]), gateway_.data.word_image[100]);
+  EXPECT_TRUE(Main().isVisible());
+  EXPECT_FALSE(wizard.isVisible());
 }

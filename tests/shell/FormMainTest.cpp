@@ -185,6 +185,32 @@ TEST_F(FormMainTest, WheelScrollsThreeRowsWithinTheGrid) {
   }
 }
 
+TEST_F(FormMainTest, OnlyAVerticalWheelTurnScrolls) {
+  FormMain& main = OpenOffline();
+  main.resize(main.width(), 150);
+  QWheelEvent sideways(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(-120, 0), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(main.SyncGrid->viewport(), &sideways);
+  EXPECT_EQ(main.SyncGrid->TopRow(), 1);
+}
+
+TEST_F(FormMainTest, TheEditorFollowsItsCellWhenTheGridScrolls) {
+  FormMain& main = OpenOffline();
+  main.resize(main.width(), 150);
+  main.SyncGrid->SetCurrentCell(1, 1);
+  main.SyncGrid->setFocus();
+  QTest::keyClicks(main.SyncGrid, "1");
+  ASSERT_TRUE(main.Text1->isVisible());
+  main.MouseWheel(0, -120, 0, 0);  // row 1 leaves the view
+  EXPECT_FALSE(main.Text1->isVisible());
+  main.MouseWheel(0, 120, 0, 0);
+  EXPECT_TRUE(main.Text1->isVisible());
+  const QRect cell = main.SyncGrid->CurrentCellRect().translated(main.SyncGrid->pos());
+  EXPECT_EQ(main.Text1->geometry(), cell);
+  QTest::keyClick(main.Text1, Qt::Key_Return);
+  EXPECT_EQ(Cell(main, 1, 1), "1");
+}
+
 TEST_F(FormMainTest, SaveAndOpenRoundTripInBothForms) {
   FormMain& main = OpenOffline();
   TypeInCell(main, 1, 1, "1", Qt::Key_Return);

@@ -33,11 +33,8 @@ class ShellTest : public testing::Test {
     fs::copy(real + "/data", folder_ + "/data", fs::copy_options::recursive);
     fs::create_symlink(real + "/libklvndrv.so", folder_ + "/libklvndrv.so");
     platform::SetProgramFolderForTesting(folder_);
+    shell::ResetSharedState();
     resources::LoadUiText(4000);
-    shell::DataModified = false;
-    shell::AxisCount = 1;
-    shell::PrgData.fill(0);
-    axisdata::TransferCancel = false;
     shell::RegisterShellForms();
   }
 

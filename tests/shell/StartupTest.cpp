@@ -158,6 +158,15 @@ TEST_F(StartupTest, OnlineActionsFollowTheDefaultKey) {
   }
 }
 
+TEST_F(StartupTest, EscInTheWizardDoesNotEndTheProgram) {
+  MainWithLocale("en_US.UTF-8");
+  FormComSel& wizard = Wizard();
+  wizard.show();
+  QTest::keyClick(&wizard, Qt::Key_Escape);
+  EXPECT_TRUE(Forms::IsLoaded(FormId::ComSel));
+  EXPECT_TRUE(Forms::IsLoaded(FormId::Main));
+}
+
 TEST_F(StartupTest, ClosingTheWizardEndsTheProgram) {
   bool ended = false;
   Forms::SetOnAllUnloaded([&ended] { ended = true; });

@@ -42,3 +42,12 @@ void ScriptedUi::ProcessEvents() {
   QCoreApplication::processEvents();
   if (onProcessEvents) onProcessEvents();
 }
+
+void ScriptedUi::ShowModal(platform::ModalWindow& window) {
+  modalWindows.push_back(&window);
+  if (!onShowModal) {
+    ADD_FAILURE() << "unscripted modal window";
+    return;
+  }
+  onShowModal(window);
+}

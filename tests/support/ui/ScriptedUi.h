@@ -27,14 +27,18 @@ class ScriptedUi : public platform::UiServices {
   std::optional<std::string> FileDialog(const platform::FileDialogRequest& request) override;
   bool OpenDocument(const std::string& path) override;
   void ProcessEvents() override;
+  // Runs onShowModal with the window (the test plays the user there); fails without it.
+  void ShowModal(platform::ModalWindow& window) override;
 
   std::deque<platform::MsgAnswer> answers;               // next message box answers
   std::deque<std::optional<std::string>> dialogAnswers;  // next file dialog results
   std::function<void()> onProcessEvents;
+  std::function<void(platform::ModalWindow&)> onShowModal;
   bool documentOpens = true;
 
   std::vector<Message> messages;
   std::vector<platform::FileDialogRequest> dialogs;
   std::vector<std::string> documents;
+  std::vector<platform::ModalWindow*> modalWindows;
   int processEventsCalls = 0;
 };

@@ -1,0 +1,86 @@
+#include "platform/CellEditor.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "platform/FlexGrid.h"
+#include "platform/VirtualKey.h"
+
+namespace platform {
+
+namespace {
+constexpr int kNoLimit = 32767;  // QLineEdit's own maximum
+}
+
+CellEditor::CellEditor(FlexGrid& grid, QLineEdit& box, CellEditRules rules)
+    : QObject(&box), grid_(grid), box_(box), rules_(std::move(rules)) {
+  box_.installEventFilter(this);
+  // A scrolled grid moves the cell away from the box.
+  connect(grid_.verticalScrollBar(), &QScrollBar::valueChanged, this, &CellEditor::Place);
+  connect(grid_.horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellEditor::Place);
+}
+
+void CellEditor::Begin(const QString& text, bool typed) {
+  if (grid_.Row() < 1 || grid_.Col() < 1) return;
+  const int limit = rules_.maxLength ? rules_.maxLength(grid_.Col()) : 0;
+  box_.setMaxLength(limit > 0 ? limit : kNoLimit);
+  if (typed) {
+    box_.setText(text);
+  } else {
+    const QSignalBlocker quiet(&box_);
+    box_.setText(text);
+  }
+  editing_ = true;
+  Place();
+  box_.raise();
+  box_.setFocus();
+  if (!typed && rules_.selectTakenText) {
+    box_.selectAll();
+  } else {
+    box_.deselect();
+    box_.setCursorPosition(box_.text().size());
+  }
+}
+
+void CellEditor::BeginWithCellText() { Begin(grid_.TextMatrix(grid_.Row(), grid_.Col()), false); }
+
+void CellEditor::Place() {
+  const QRect cell = grid_.CurrentCellRect();
+  const bool inView = cell.isValid() && grid_.viewport()->geometry().intersects(cell);
+  if (inView) box_.setGeometry(cell.translated(grid_.geometry().topLeft()));
+  box_.setVisible(editing_ && inView);
+}
+
+bool CellEditor::Commit() {
+  if (!editing_) return false;
+  editing_ = false;
+  box_.hide();
+  if (rules_.commit) rules_.commit(grid_.Row(), grid_.Col(), box_.text());
+  return true;
+}
+
+void CellEditor::Cancel() {
+  editing_ = false;
+  box_.hide();
+}
+
+bool CellEditor::FilterCharacter(QKeyEvent& key) {
+  const QString text = key.text();
+  if (text.size() != 1 || text.at(0).unicode() < 0x20 || !rules_.accepts) return false;
+  QChar c = text.at(0);
+  if (!rules_.accepts(c, grid_.Col())) return true;
+  if (c == text.at(0)) return false;
+  box_.insert(QString(c));
+  return true;
+}
+
+bool CellEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &box_ || event->type() != QEvent::KeyPress) return false;
+  auto& key = static_cast<QKeyEvent&>(*event);
+  if (rules_.keyDown && rules_.keyDown(VirtualKeyCode(key))) return true;
+  return FilterCharacter(key);
+}
+
+}  // namespace platform
