@@ -11,6 +11,8 @@
 #include <string>
 
 #include "ScriptedUi.h"
+#include "axisdata/FileInput.h"
+#include "axisdata/Selection.h"
 #include "axisdata/TransferLoop.h"
 #include "platform/ProgramFolder.h"
 #include "shell/FormComSel.h"
@@ -35,7 +37,7 @@ class ShellTest : public testing::Test {
     platform::SetProgramFolderForTesting(folder_);
     resources::LoadUiText(4000);
     shell::DataModified = false;
-    shell::AxisCount = 1;
+    axisdata::AxisCount = 1;
     shell::PrgData.fill(0);
     axisdata::TransferCancel = false;
     shell::RegisterShellForms();
