@@ -1,11 +1,10 @@
 #include "axisdata/Notation.h"
 
-#include <cctype>
-#include <charconv>
 #include <cstdint>
 
 #include "axisdata/ConversionError.h"
 #include "axisdata/NumberText.h"
+#include "axisdata/TextRoutines.h"
 #include "axisdata/Units.h"
 
 namespace axisdata {
@@ -71,18 +70,10 @@ std::int32_t ParseDecimal(std::string_view text, Width width) {
   return InRange(RoundToInt32(ParseNumber(text)), width);
 }
 
-std::string Hex(std::int32_t value) {
-  char buf[8];
-  const auto written = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(value), 16);
-  std::string text(buf, written.ptr);
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 std::string FormatValue(int type, std::int32_t value) {
-  if (DispMode == kHexadecimal) return Hex(value);
+  if (DispMode == kHexadecimal) return HexText(value);
   if (DispMode == kDecimal) return std::to_string(value);
   const auto word16 = static_cast<std::int16_t>(value);
   switch (type) {

@@ -1,6 +1,7 @@
 #include "axisdata/TextRoutines.h"
 
 #include <cctype>
+#include <charconv>
 #include <limits>
 
 namespace axisdata {
@@ -89,6 +90,14 @@ std::int32_t UnsignedToLong(std::int64_t number) {
   }
   if (number > 0 && number <= kWordRange) return static_cast<std::int32_t>(number - kWordRange);
   return 0;
+}
+
+std::string HexText(std::int32_t value) {
+  char buf[8];
+  const auto written = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(value), 16);
+  std::string text(buf, written.ptr);
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 }  // namespace axisdata

@@ -37,4 +37,8 @@ std::string StripCrLf(std::string_view text);
 // range) gives 0.
 std::int32_t UnsignedToLong(std::int64_t number);
 
+// The word's bits as upper-case hexadecimal digits without leading zeros: "A" for 10, "FFFFFFFF"
+// for -1. Axis, page and point numbers are shown this way.
+std::string HexText(std::int32_t value);
+
 }  // namespace axisdata

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "axisdata/Selection.h"
 #include "platform/KlvnImports.h"
 #include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
@@ -91,7 +92,7 @@ void FormComSel::Form_Load() {
 
 void FormComSel::cmdOKbtn_Click() {
   if (WizardStep == 0) {
-    shell::AxisCount = static_cast<std::int16_t>(CmbAxes->currentIndex() + 1);
+    axisdata::AxisCount = static_cast<std::int16_t>(CmbAxes->currentIndex() + 1);
     LblAxes->hide();
     CmbAxes->hide();
     LblPort->show();

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "axisdata/FileInput.h"
 #include "axisdata/TextRoutines.h"
 #include "axisdata/ProgressView.h"
 #include "axisdata/TransferLoop.h"
@@ -226,7 +227,7 @@ void FormMain::DefaultFileOpen(bool isNew) {
   SyncGrid->hide();
   shell::CurFileName = DataFolder() + "/default.zel";
   shell::CsvFileName = DataFolder() + "/default.csv";
-  shell::BaseFileName = DataFolder() + "/default";
+  axisdata::BaseFileName = DataFolder() + "/default";
   std::array<std::int32_t, shell::kZelWords> words{};
   const std::optional<std::string> error = shell::ReadZelFile(shell::CurFileName, words);
   if (!error) std::copy(words.begin(), words.end(), shell::PrgData.begin());
@@ -241,7 +242,7 @@ void FormMain::DefaultFileOpen(bool isNew) {
   if (isNew) {
     shell::CurFileName = DataFolder() + "/new.zel";
     shell::CsvFileName = DataFolder() + "/new.csv";
-    shell::BaseFileName = DataFolder() + "/new";
+    axisdata::BaseFileName = DataFolder() + "/new";
   }
 }
 

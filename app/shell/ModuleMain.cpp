@@ -20,12 +20,10 @@ void ResetSharedState() {
   UiFontCharset = 1;
   CopyBuffer.clear();
   DataModified = false;
-  AxisCount = 1;
   ComPortName.clear();
   OfflineMode = false;
   PrgData.fill(0);
   CurFileName.clear();
-  BaseFileName.clear();
   CsvFileName.clear();
 }
 

@@ -31,8 +31,7 @@ inline int16_t UiFontCharset = 1;
 inline std::string CopyBuffer;
 inline bool DataModified = false;
 
-// Chosen in the start wizard.
-inline int16_t AxisCount = 1;
+// Chosen in the start wizard (with axisdata::AxisCount).
 inline std::string ComPortName;
 inline bool OfflineMode = false;
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "axisdata/FileInput.h"
 #include "axisdata/TextRoutines.h"
 #include "platform/TextFile.h"
 
@@ -16,7 +17,6 @@ using platform::ReplaceTextFile;
 
 std::array<std::int32_t, kPrgDataWords> PrgData{};
 std::string CurFileName;
-std::string BaseFileName;
 std::string CsvFileName;
 
 namespace {
@@ -138,8 +138,8 @@ void SetDataSetNames(const std::string& zelPath) {
   // A "." that belongs to a folder name is no extension.
   const bool hasExtension =
       dot > 0 && (slash == std::string::npos || static_cast<std::string::size_type>(dot) > slash);
-  BaseFileName = hasExtension ? zelPath.substr(0, dot - 1) : zelPath;
-  CsvFileName = BaseFileName + ".CSV";
+  axisdata::BaseFileName = hasExtension ? zelPath.substr(0, dot - 1) : zelPath;
+  CsvFileName = axisdata::BaseFileName + ".CSV";
 }
 
 std::optional<std::string> ReadZelFile(const std::string& path,

@@ -21,9 +21,9 @@ constexpr int kSyncGridCols = 17;
 
 extern std::array<std::int32_t, kPrgDataWords> PrgData;
 
-// Names of the current data set.
+// Names of the current data set (its base name, shared with the axis-data files, is
+// axisdata::BaseFileName).
 extern std::string CurFileName;
-extern std::string BaseFileName;
 extern std::string CsvFileName;
 
 // Axis bits of a word: axis 15 is written as bits 15-31 together and read from bit 15 alone.

@@ -223,7 +223,7 @@ TEST_F(FormMainTest, SaveAndOpenRoundTripInBothForms) {
   ui.dialogAnswers = {Path("bare.zel")};
   ASSERT_TRUE(main.mnuSaveAs_Click());
   EXPECT_EQ(ReadFile(Path("bare.zel")).substr(0, 3), "1\r\n");
-  EXPECT_EQ(shell::BaseFileName, Path("bare"));
+  EXPECT_EQ(axisdata::BaseFileName, Path("bare"));
   EXPECT_EQ(shell::CsvFileName, Path("bare.CSV"));
   EXPECT_TRUE(ui.dialogs.back().save);
   EXPECT_TRUE(ui.dialogs.back().confirmOverwrite);
@@ -284,7 +284,7 @@ TEST_F(FormMainTest, SaveAsWithoutExtensionWritesTheWholeName) {
   ui.dialogAnswers = {Path("plain")};
   ASSERT_TRUE(main.mnuSaveAs_Click());
   EXPECT_EQ(ReadFile(Path("plain")).size(), 133 * 3u);
-  EXPECT_EQ(shell::BaseFileName, Path("plain"));
+  EXPECT_EQ(axisdata::BaseFileName, Path("plain"));
   EXPECT_EQ(shell::CsvFileName, Path("plain.CSV"));
 
   ui.dialogAnswers = {std::nullopt};

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "ScriptedUi.h"
+#include "axisdata/FileInput.h"
+#include "axisdata/Selection.h"
 #include "axisdata/TransferLoop.h"
 #include "platform/ProgramFolder.h"
 #include "shell/FormComSel.h"

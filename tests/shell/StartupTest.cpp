@@ -108,7 +108,7 @@ TEST_F(StartupTest, SplashHandsOverToTheWizardAndReturnsAsAbout) {
 TEST_F(StartupTest, OfflineOffersOnlyCreateNew) {
   MainWithLocale("en_US.UTF-8");
   ToPortStep(3, 0);
-  EXPECT_EQ(shell::AxisCount, 4);
+  EXPECT_EQ(axisdata::AxisCount, 4);
   EXPECT_EQ(Actions(), (std::vector<std::string>{"Create New"}));
   EXPECT_EQ(Wizard().LblMsg->text(), "Create a new file or open a sample file?");
   EXPECT_TRUE(Wizard().cmdOKbtn->isHidden());
@@ -123,7 +123,7 @@ TEST_F(StartupTest, OfflineOffersOnlyCreateNew) {
   EXPECT_FALSE(main.ToolbarButtons["upload"]->isEnabled());
   EXPECT_FALSE(main.ToolbarButtons["download"]->isEnabled());
   EXPECT_EQ(shell::CurFileName, Path("data/new.zel"));
-  EXPECT_EQ(shell::BaseFileName, Path("data/new"));
+  EXPECT_EQ(axisdata::BaseFileName, Path("data/new"));
   EXPECT_FALSE(shell::DataModified);
   EXPECT_TRUE(ui.messages.empty());
 }
@@ -151,7 +151,7 @@ TEST_F(StartupTest, OnlineActionsFollowTheDefaultKey) {
     if (c.ini != nullptr) WriteFile("vuzovid.ini", c.ini);
     MainWithLocale("en_US.UTF-8");
     ToPortStep(15, 1);
-    EXPECT_EQ(shell::AxisCount, 16);
+    EXPECT_EQ(axisdata::AxisCount, 16);
     EXPECT_EQ(Actions(), c.actions) << (c.ini ? c.ini : "no INI");
     EXPECT_EQ(Wizard().LblMsg->text().toStdString(), c.message);
     shell::EndProgram();

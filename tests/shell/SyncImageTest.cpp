@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "axisdata/FileInput.h"
 #include "platform/TableGrid.h"
 
 namespace fs = std::filesystem;
@@ -199,7 +200,7 @@ TEST(SyncImageNames, BaseNameStopsAtTheExtensionOfTheFileItself) {
   for (const Case& c : cases) {
     shell::SetDataSetNames(c.path);
     EXPECT_EQ(shell::CurFileName, c.path);
-    EXPECT_EQ(shell::BaseFileName, c.base);
+    EXPECT_EQ(axisdata::BaseFileName, c.base);
     EXPECT_EQ(shell::CsvFileName, std::string(c.base) + ".CSV");
   }
 }

@@ -1,0 +1,128 @@
+#include "axisdata/DataFileText.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+#include "axisdata/NumberText.h"
+#include "platform/TextFile.h"
+#include "platform/UiServices.h"
+#include "resources/UiText.h"
+
+namespace axisdata {
+
+using resources::Text;
+using resources::Txt;
+
+namespace {
+
+constexpr std::size_t kHexDigits = 8;
+
+void Tell(const std::string& text) {
+  platform::Ui().MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+}
+
+void ReportSystemError(const std::string& path, int error) {
+  Tell(Text(Txt::SystemError) + " " + std::strerror(error) + "\n" + path);
+}
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// The whole field as a number of that type; nothing for anything else.
+template <class Number>
+std::optional<Number> WholeNumber(std::string_view field, int base) {
+  Number value{};
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value, base);
+  if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+bool LoadDataFile(const std::string& path, std::size_t maxBytes,
+                  const std::string& missingMessage, std::string& text) {
+  // Checked before opening, so that a FIFO or a device is never opened and a huge file never
+  // read.
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT) {
+      Tell(missingMessage);
+    } else {
+      ReportSystemError(path, errno);
+    }
+    return false;
+  }
+  if (!S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > maxBytes) {
+    ReportInvalidData(path);
+    return false;
+  }
+  switch (platform::ReadTextFile(path, text)) {
+    case platform::ReadOutcome::Read:
+      break;
+    case platform::ReadOutcome::Missing:
+      Tell(missingMessage);
+      return false;
+    case platform::ReadOutcome::Failed:
+      ReportSystemError(path, errno);
+      return false;
+  }
+  // The file may have grown between the check and the read.
+  if (text.size() > maxBytes) {
+    ReportInvalidData(path);
+    return false;
+  }
+  return true;
+}
+
+void ReportInvalidData(const std::string& path) {
+  Tell(Text(Txt::InvalidFileData) + "\n" + path);
+}
+
+std::optional<std::string_view> FieldReader::NextLine() {
+  if (AtEnd()) return std::nullopt;
+  std::size_t end = pos_;
+  while (end < text_.size() && !IsLineEnd(text_[end])) ++end;
+  const std::string_view line = text_.substr(pos_, end - pos_);
+  pos_ = end;
+  SkipLineEnd();
+  return line;
+}
+
+std::optional<std::string_view> FieldReader::NextField() {
+  if (AtEnd()) return std::nullopt;
+  std::size_t end = pos_;
+  while (end < text_.size() && text_[end] != ',' && !IsLineEnd(text_[end])) ++end;
+  const std::string_view field = text_.substr(pos_, end - pos_);
+  pos_ = end;
+  if (!AtEnd() && text_[pos_] == ',') {
+    ++pos_;
+  } else {
+    SkipLineEnd();
+  }
+  return TrimBlanks(field);
+}
+
+// Called at a line end or at the end of the text.
+void FieldReader::SkipLineEnd() {
+  if (AtEnd()) return;
+  if (text_[pos_++] == '\r' && !AtEnd() && text_[pos_] == '\n') ++pos_;
+}
+
+std::optional<std::int32_t> HexWord(std::string_view field) {
+  if (field.size() > kHexDigits) field.remove_prefix(field.size() - kHexDigits);
+  const std::optional<std::uint32_t> bits = WholeNumber<std::uint32_t>(field, 16);
+  if (!bits) return std::nullopt;
+  return static_cast<std::int32_t>(*bits);
+}
+
+std::optional<std::int32_t> DecimalWord(std::string_view field) {
+  return WholeNumber<std::int32_t>(field, 10);
+}
+
+std::string WriteFailure(const std::string& path) {
+  return path + ": the file cannot be written (" + std::strerror(errno) + ").";
+}
+
+}  // namespace axisdata

@@ -1,0 +1,52 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the EEP and XEP readers share: loading a data file with a bound on what is read, telling
+// the user which file could not be read, and walking its text field by field.
+namespace axisdata {
+
+// Reads a data file whole; false after the user has been told why not: missingMessage when no
+// file of that name exists; otherwise which file could not be read. Anything that is not a
+// regular file, and a file above maxBytes (no file of the format comes near it), is refused.
+bool LoadDataFile(const std::string& path, std::size_t maxBytes,
+                  const std::string& missingMessage, std::string& text);
+
+// Tells the user that the file's content is not of its format.
+void ReportInvalidData(const std::string& path);
+
+// A data file's text as the readers take it: lines end at CR LF, LF or CR; a field ends at a
+// comma or at a line end, and a line end is consumed with the field it ends.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view text) : text_(text) {}
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+  // The rest of the current line, its line end consumed; nothing at the end of the text.
+  std::optional<std::string_view> NextLine();
+
+  // The next field without the blanks around it; nothing at the end of the text.
+  std::optional<std::string_view> NextField();
+
+ private:
+  void SkipLineEnd();
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// The field's last eight characters as a 32-bit word in two's complement hexadecimal (a shorter
+// field is read whole); nothing unless they are all hexadecimal digits.
+std::optional<std::int32_t> HexWord(std::string_view field);
+
+// The field as a signed decimal 32-bit number ("-2500"); nothing for any other text.
+std::optional<std::int32_t> DecimalWord(std::string_view field);
+
+// path + ": the file cannot be written (reason)." after a failed replace.
+std::string WriteFailure(const std::string& path);
+
+}  // namespace axisdata
