@@ -1,5 +1,6 @@
 // Transfer benchmark: the link library against the gateway simulator over a pty, the gateway
-// sending each frame as soon as the PC has answered the last. Prints per transfer the words
+// sending each frame as soon as the PC has answered the last; then the program's own per-axis
+// and extended-point routines (progress, cancel checks and event processing between steps). Prints per transfer the words
 // moved, the total time, the median and 95th-percentile time per word (gateway's frame sent to
 // the PC's answer checked), and the modelled time per word on a real 115200-baud line. Then
 // the CPU time the process uses while the link is idle.
@@ -14,7 +15,12 @@
 #include <vector>
 
 #include "GatewayMaster.h"
+#include "axisdata/AxisData.h"
+#include "axisdata/AxisTransfers.h"
 #include "klvndrv.h"
+#include "platform/UiServices.h"
+#include "resources/StringTable.h"
+#include "resources/UiText.h"
 
 namespace {
 
@@ -70,6 +76,22 @@ bool measure(const char* name, GatewayMaster& gateway, std::size_t transfers,
               model * static_cast<double>(per_word.size()));
   return true;
 }
+
+// The program's services with no window: nothing to show, no events to run.
+class NoWindows : public platform::UiServices {
+ public:
+  platform::MsgAnswer MessageBox(const std::string& text, platform::MsgButtons, platform::MsgIcon,
+                                 const std::string&) override {
+    std::printf("message: %s\n", text.c_str());
+    return platform::MsgAnswer::Ok;
+  }
+  std::optional<std::string> FileDialog(const platform::FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  bool OpenDocument(const std::string&) override { return false; }
+  void ProcessEvents() override {}
+  void ShowModal(platform::ModalWindow&) override {}
+};
 
 Ms process_cpu_time() {
   timespec t{};
@@ -129,6 +151,15 @@ int main() {
       done = steps([&] { return exec_axpoint_upload(kAxis, bank, axis.data() + 32 * (bank + 1)); });
     }
     return done && steps([&] { return exec_axexpr_upload(kAxis, &expansion); });
+  });
+  NoWindows noWindows;
+  platform::SetUi(&noWindows);
+  resources::LoadUiText(resources::kEnglishBase);
+  ok &= measure("program: axis download, 545 words", gateway, 18, [] {
+    return axisdata::DownloadKavAxis(2) == axisdata::TransferResult::Completed;
+  });
+  ok &= measure("program: ext-point download, 1260", gateway, 1, [] {
+    return axisdata::DownloadExtPoints() == axisdata::TransferResult::Completed;
   });
   std::printf("(per word: the gateway's frame sent to the PC's answer checked; 115200: %.3f ms "
               "on the line + %.0f ms turn)\n\n",

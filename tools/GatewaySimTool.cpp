@@ -1,9 +1,12 @@
 // The gateway simulator as a command-line program, so a person can try the program without a
 // gateway: it opens a pseudo-terminal, prints the device to give as COM1, polls the PC with the
-// chosen state nibble, and performs every whole-image transfer the PC asks for on a 305-word
-// image that it loads from a ZEL file and, after each download, saves to one.
+// chosen state nibble, and performs every transfer the PC asks for: whole-image transfers on a
+// 305-word image that it loads from a ZEL file and, after each download, saves to one; per-axis
+// and extended-point transfers on a KAV data set (the default set beside the program unless one
+// is named) whose downloads it saves into another set.
 //
 //   vuz-gateway-sim [--state N] [--image in.zel] [--save out.zel]
+//                   [--kav base] [--save-kav base]      (base: the set's path without extension)
 //
 // Ends on Ctrl+C (SIGINT) or SIGTERM.
 #include <signal.h>
@@ -16,6 +19,8 @@
 #include <string>
 
 #include "GatewayMaster.h"
+#include "SimKavData.h"
+#include "platform/ProgramFolder.h"
 #include "shell/SyncImage.h"
 
 namespace {
@@ -24,6 +29,8 @@ struct Options {
   std::uint32_t state = 0;
   std::string image;
   std::string save;
+  std::string kav;
+  std::string saveKav;
 };
 
 std::optional<Options> ParseOptions(int argc, char** argv) {
@@ -41,6 +48,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       options.image = value;
     } else if (arg == "--save") {
       options.save = value;
+    } else if (arg == "--kav") {
+      options.kav = value;
+    } else if (arg == "--save-kav") {
+      options.saveKav = value;
     } else {
       return std::nullopt;
     }
@@ -57,7 +68,10 @@ const char* Direction(const vuz::sim::TransferRequest& r) {
 int main(int argc, char** argv) {
   const std::optional<Options> options = ParseOptions(argc, argv);
   if (!options) {
-    std::fprintf(stderr, "usage: %s [--state 0-15] [--image in.zel] [--save out.zel]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s [--state 0-15] [--image in.zel] [--save out.zel] [--kav base]"
+                 " [--save-kav base]\n",
+                 argv[0]);
     return 2;
   }
 
@@ -80,6 +94,10 @@ int main(int argc, char** argv) {
       gateway.data.word_image[i] = static_cast<std::uint32_t>(words[i]);
     }
   }
+
+  simtool::LoadKavDataSet(
+      options->kav.empty() ? platform::ProgramFolder() + "/data/default" : options->kav,
+      gateway.data);
 
   std::printf("Gateway simulator on %s\n", link.device_path().c_str());
   std::printf("Start the program with:  KLVNDRV_COM1=%s ./build/bin/vuzovid\n",
@@ -106,6 +124,13 @@ int main(int argc, char** argv) {
            }
            const auto error = shell::WriteZelFile(options->save, true);
            std::printf("%s\n", error ? error->c_str() : ("saved to " + options->save).c_str());
+         }
+         if (outcome.end == vuz::sim::TransferEnd::Completed && !options->saveKav.empty()) {
+           if (const auto saved =
+                   simtool::SaveKavDownload(outcome.request, gateway.data, options->saveKav)) {
+             std::printf("%s\n", saved->error ? saved->error->c_str()
+                                                : ("saved to " + saved->file).c_str());
+           }
          }
          std::fflush(stdout);
        }});

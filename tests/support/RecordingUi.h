@@ -1,14 +1,16 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/UiServices.h"
 
-// UI services for tests without windows: message boxes are recorded and answered OK; a file
-// dialog or a modal window fails the test. Installed for the object's lifetime.
+// UI services for tests without windows: message boxes are recorded and answered OK, "process
+// events" runs an optional hook; a file dialog or a modal window fails the test. Installed for
+// the object's lifetime.
 struct RecordingUi : platform::UiServices {
   struct Message {
     std::string text;
@@ -28,9 +30,12 @@ struct RecordingUi : platform::UiServices {
     return std::nullopt;
   }
   bool OpenDocument(const std::string&) override { return false; }
-  void ProcessEvents() override {}
+  void ProcessEvents() override {
+    if (onProcessEvents) onProcessEvents();
+  }
   void ShowModal(platform::ModalWindow&) override { ADD_FAILURE() << "unexpected modal window"; }
 
   std::vector<Message> messages;
+  std::function<void()> onProcessEvents;  // a test clicks Cancel from here
 };
 

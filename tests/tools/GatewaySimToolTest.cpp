@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "klvndrv.h"
 
@@ -25,7 +26,8 @@ std::string ReadAll(const std::string& path) {
   return s.str();
 }
 
-int32_t RunSteps(int32_t (*step)(int32_t*), int32_t* words) {
+template <typename Step>
+int32_t RunSteps(Step step, int32_t* words) {
   int32_t result = -1;
   for (int i = 0; i < 2000 && result == -1; ++i) result = step(words);
   return result;
@@ -33,72 +35,129 @@ int32_t RunSteps(int32_t (*step)(int32_t*), int32_t* words) {
 
 int32_t Download(int32_t* words) { return exec_download(words); }
 
+
+// The tool started as a person starts it; its first line names the device.
+class SimTool {
+ public:
+  explicit SimTool(std::vector<std::string> args) {
+    args.insert(args.begin(), VUZ_GATEWAY_SIM);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int pipeFds[2];
+    EXPECT_EQ(pipe(pipeFds), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    EXPECT_EQ(posix_spawn(&pid_, VUZ_GATEWAY_SIM, &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    out_ = fdopen(pipeFds[0], "r");
+    const std::string first = Line();
+    device = first.substr(first.rfind(' ') + 1);
+  }
+
+  ~SimTool() {
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    fclose(out_);
+  }
+
+  std::string Line() {
+    std::array<char, 512> line{};
+    if (fgets(line.data(), line.size(), out_) == nullptr) return "";
+    std::string text = line.data();
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+  }
+
+  // The tool's report up to the line that contains `until` (at most `lines` lines).
+  std::string ReportUntil(const std::string& until, int lines = 8) {
+    std::string report;
+    for (int n = 0; n < lines; ++n) {
+      const std::string line = Line();
+      report += line + "\n";
+      if (line.empty() || line.find(until) != std::string::npos) break;
+    }
+    return report;
+  }
+
+  std::string device;
+
+ private:
+  pid_t pid_ = 0;
+  FILE* out_ = nullptr;
+};
+
+std::string TempFolder() {
+  char tmpl[] = "/tmp/vuz-simtool-XXXXXX";
+  return mkdtemp(tmpl);
+}
+
 }  // namespace
 
 TEST(GatewaySimTool, ServesUploadsAndSavesDownloads) {
-  char tmpl[] = "/tmp/vuz-simtool-XXXXXX";
-  const std::string dir = mkdtemp(tmpl);
+  const std::string dir = TempFolder();
   {
     std::ofstream in(dir + "/in.zel", std::ios::binary);
     for (int i = 0; i < 133; ++i) in << (i == 0 ? -32768 : i) << "\r\n";
   }
-  const std::string in = dir + "/in.zel";
   const std::string out = dir + "/out.zel";
-  const char* argv[] = {VUZ_GATEWAY_SIM, "--state", "0", "--image", in.c_str(), "--save",
-                        out.c_str(), nullptr};
-  int pipeFds[2];
-  ASSERT_EQ(pipe(pipeFds), 0);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, VUZ_GATEWAY_SIM, &actions, nullptr, const_cast<char**>(argv),
-                        environ),
-            0);
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipeFds[1]);
-  FILE* tool = fdopen(pipeFds[0], "r");
-  std::array<char, 512> line{};
-  ASSERT_NE(fgets(line.data(), line.size(), tool), nullptr);
-  std::string first = line.data();
-  while (!first.empty() && first.back() == '\n') first.pop_back();
-  const std::string device = first.substr(first.rfind(' ') + 1);
-  ASSERT_EQ(device.rfind("/dev/", 0), 0u) << first;
+  {
+    SimTool tool({"--state", "0", "--image", dir + "/in.zel", "--save", out});
+    ASSERT_EQ(tool.device.rfind("/dev/", 0), 0u) << tool.device;
 
-  ASSERT_EQ(init_klvn_slave(device.c_str()), 1);
-  std::array<int32_t, 305> words{};
-  reset_load_count(305);
-  EXPECT_EQ(RunSteps(exec_upload, words.data()), 1);
-  EXPECT_EQ(words[0], -32768);
-  EXPECT_EQ(words[132], 132);
-  EXPECT_EQ(words[133], 0);
+    ASSERT_EQ(init_klvn_slave(tool.device.c_str()), 1);
+    std::array<int32_t, 305> words{};
+    reset_load_count(305);
+    EXPECT_EQ(RunSteps(exec_upload, words.data()), 1);
+    EXPECT_EQ(words[0], -32768);
+    EXPECT_EQ(words[132], 132);
+    EXPECT_EQ(words[133], 0);
 
-  words[5] = 555;
-  reset_load_count(305);
-  EXPECT_EQ(RunSteps(Download, words.data()), 1);
+    words[5] = 555;
+    reset_load_count(305);
+    EXPECT_EQ(RunSteps(Download, words.data()), 1);
 
-  // The tool reports each transfer once the gateway side has checked its last answer.
-  std::string report;
-  for (int n = 0; n < 8 && fgets(line.data(), line.size(), tool) != nullptr; ++n) {
-    report += line.data();
-    if (report.find("saved to") != std::string::npos) break;
+    // The tool reports each transfer once the gateway side has checked its last answer.
+    const std::string report = tool.ReportUntil("saved to");
+    EXPECT_NE(report.find("upload (gateway to PC): completed, 305 words"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("download (PC to gateway): completed, 305 words"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("saved to " + out), std::string::npos) << report;
+    close_klvn();
   }
-  EXPECT_NE(report.find("upload (gateway to PC): completed, 305 words"), std::string::npos)
-      << report;
-  EXPECT_NE(report.find("download (PC to gateway): completed, 305 words"), std::string::npos)
-      << report;
-  EXPECT_NE(report.find("saved to " + out), std::string::npos) << report;
-  close_klvn();
-
   const std::string saved = ReadAll(out);
   EXPECT_EQ(saved.substr(0, 20), "\"-32768\"\r\n\"1\"\r\n\"2\"\r\n");
   EXPECT_NE(saved.find("\"555\"\r\n"), std::string::npos);
+  std::filesystem::remove_all(dir);
+}
 
-  kill(pid, SIGTERM);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  fclose(tool);
+TEST(GatewaySimTool, ServesTheDefaultKavDataSetAndSavesAxisDownloads) {
+  const std::string dir = TempFolder();
+  {
+    SimTool tool({"--save-kav", dir + "/sent"});
+    ASSERT_EQ(init_klvn_slave(tool.device.c_str()), 1);
+
+    // The default set's axis 0 is a catalogue actuator: its type code is common word 23.
+    std::array<int32_t, 32> common{};
+    reset_load_count(32);
+    EXPECT_EQ(RunSteps([](int32_t* w) { return exec_axcom_upload(0, w); }, common.data()), 1);
+    EXPECT_NE(common[23], 0);
+
+    // A download's last stage, the expansion byte, writes the axis's file.
+    int32_t result = -1;
+    for (int i = 0; i < 2000 && result == -1; ++i) result = exec_axexpr_download(1, 77);
+    EXPECT_EQ(result, 1);
+    const std::string report = tool.ReportUntil("saved to");
+    EXPECT_NE(report.find("saved to " + dir + "/sent1.EEP"), std::string::npos) << report;
+    close_klvn();
+  }
+  const std::string eep = ReadAll(dir + "/sent1.EEP");
+  EXPECT_NE(eep.find("00:4D000000\r\n"), std::string::npos) << eep;
   std::filesystem::remove_all(dir);
 }
