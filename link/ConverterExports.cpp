@@ -45,9 +45,10 @@ extern "C" {
 
 int32_t csv_mor_step(char* line, const uint32_t* image, int32_t word_index) {
   // An index the line cannot carry reads no words and gives the empty line.
-  const std::size_t words = is_step_word_index(word_index) ? word_index + kStepWords : 0;
-  return write_record(line, image, words, [word_index](std::span<const std::uint32_t> words) {
-    return step_line(words, word_index);
+  const auto words =
+      static_cast<std::size_t>(is_step_word_index(word_index) ? word_index + kStepWords : 0);
+  return write_record(line, image, words, [word_index](std::span<const std::uint32_t> step) {
+    return step_line(step, word_index);
   });
 }
 
