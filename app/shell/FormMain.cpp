@@ -28,6 +28,7 @@
 #include "shell/ModuleWheel.h"
 #include "shell/Program.h"
 #include "shell/SyncImage.h"
+#include "shell/frmSetupDlg.h"
 #include "resources/UiText.h"
 #include "shell/QtText.h"
 
@@ -105,10 +106,9 @@ void FormMain::BuildMenus() {
   mnuTrans = menuBar()->addMenu(Q(Txt::TransferMenu));
   mnuUpload = mnuTrans->addAction(Q(Txt::UploadMenu), this, &FormMain::mnuUpload_Click);
   mnuDownload = mnuTrans->addAction(Q(Txt::DownloadMenu), this, &FormMain::mnuDownload_Click);
-  mnuScanList = mnuTrans->addAction(Q(Txt::ScanListMenu));
+  mnuScanList = mnuTrans->addAction(Q(Txt::ScanListMenu), this, &FormMain::mnuScanList_Click);
   mnuPosEdit = mnuTrans->addAction(Q(Txt::PositionSetting));
-  // Their windows are not part of this program yet: shown, but nothing pretends to work.
-  mnuScanList->setEnabled(false);
+  // Its window is not part of this program yet: shown, but nothing pretends to work.
   mnuPosEdit->setEnabled(false);
 
   mnuHelp = menuBar()->addMenu(Q(Txt::HelpMenu));
@@ -419,9 +419,16 @@ void FormMain::Form_Unload() {
   shell::UnhookMouseWheel();
   klvn::close_klvn();
   for (FormId id : {FormId::KAV, FormId::PosEdit, FormId::ComEdit, FormId::Msg, FormId::ZELLogo,
-                    FormId::ComSel}) {
+                    FormId::ComSel, FormId::SetupDlg}) {
     Forms::Unload(id);
   }
+}
+
+void FormMain::mnuScanList_Click() {
+  frmSetupDlg& dialog = Forms::Get<frmSetupDlg>(FormId::SetupDlg);
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
 }
 
 void FormMain::mnuNoteHelp_Click() {

@@ -48,6 +48,7 @@ class FormMain : public QMainWindow, public LoadableForm {
   void mnuCSVImport_Click();
   void mnuUpload_Click();
   void mnuDownload_Click();
+  void mnuScanList_Click();
   void mnuQuit_Click();
   void mnuNoteHelp_Click();
   void mnuVersion_Click();
