@@ -28,8 +28,7 @@
  * is no serial port), -8 the speed cannot be set. -6 (time-outs cannot be read) does not occur
  * here: the time-out record lives in the library.
  *
- * Exports, decorated name -> C name. Those marked "not built yet" are declared further down only
- * once they exist; until then the library does not export them.
+ * Exports, decorated name -> C name.
  *
  *   life cycle and state
  *     _init_klvn_slave@4          init_klvn_slave
@@ -64,17 +63,17 @@
  *     _exec_addr_rd_upload@12     exec_addr_rd_upload
  *     _exec_addr_wr_download@12   exec_addr_wr_download
  *     _prepare_Q2_command@12      prepare_Q2_command
- *   controller record converters (not built yet)
- *     _csv_mor_step@12            csv_mor_step             int32_t (char *line, const uint32_t *image, int32_t word_index)
- *     _bin_mor_step@8             bin_mor_step             int32_t (const char *line, uint32_t *image)
- *     _csv_mor_prm@8              csv_mor_prm              int32_t (char *line, const uint32_t *image)
- *     _bin_mor_prm@8              bin_mor_prm              int32_t (const char *line, uint32_t *image)
- *     _csv_morex_prm@8            csv_morex_prm            int32_t (char *line, const uint32_t *image)
- *     _bin_morex_prm@8            bin_morex_prm            int32_t (const char *line, uint32_t *image)
- *     _csv_mor35_prm@8            csv_mor35_prm            int32_t (char *line, const uint32_t *image)
- *     _bin_mor35_prm@8            bin_mor35_prm            int32_t (const char *line, uint32_t *image)
- *     _csv_mor77_prm@8            csv_mor77_prm            int32_t (char *line, const uint32_t *image)
- *     _bin_mor77_prm@8            bin_mor77_prm            int32_t (const char *line, uint32_t *image)
+ *   controller record converters
+ *     _csv_mor_step@12            csv_mor_step
+ *     _bin_mor_step@8             bin_mor_step
+ *     _csv_mor_prm@8              csv_mor_prm
+ *     _bin_mor_prm@8              bin_mor_prm
+ *     _csv_morex_prm@8            csv_morex_prm
+ *     _bin_morex_prm@8            bin_morex_prm
+ *     _csv_mor35_prm@8            csv_mor35_prm
+ *     _bin_mor35_prm@8            bin_mor35_prm
+ *     _csv_mor77_prm@8            csv_mor77_prm
+ *     _bin_mor77_prm@8            bin_mor77_prm
  */
 #ifndef KLVNDRV_H
 #define KLVNDRV_H
@@ -217,6 +216,83 @@ KLVNDRV_API int32_t exec_addr_wr_download(int32_t axis, int32_t address, int32_t
  * a phase that is not 1 (0 failed, -4 aborted), which ends it. A phase gives up with 0 after 16
  * tries that each gave -1 (on a silent link about 4.8 s). `axis` and `sub_index` 0-15, else 0. */
 KLVNDRV_API int32_t prepare_Q2_command(int32_t axis, int32_t sub_index, int32_t value);
+
+/* ---- controller record converters ---------------------------------------------------------
+ * One record of a controller's word image (the caller's array of 32-bit words, passed as the
+ * address of word 0) to one comma-separated line and back. They touch neither the port nor the
+ * link thread. Each touches only its record's words; the image must reach them (sizes below).
+ *
+ * Writers (csv_...) write the line and its NUL into `line` and return the line's length. `line`
+ * holds the record's KLVNDRV_..._LINE_SIZE characters (its longest line plus the NUL); a writer
+ * never writes more. Parsers (bin_...) read a NUL-terminated line into the record's words and
+ * return 1, or 0 at the first syntax error: a separator that is not a comma, a field not of its
+ * form, or the line ending before its last field. After an error the words keep what was stored
+ * up to it. Anything after the last field (a line end, say) is ignored. A null pointer gives 0
+ * and touches nothing.
+ *
+ * Fields are separated by single commas. Parsers read a "%2.2u" field as exactly two decimal
+ * digits, "%5.5u" as exactly five, "%1.1u" as one decimal digit and "%1.1X" as one hex digit of
+ * either case, and mask each value to its field's width. The first field of a word sets the word
+ * afresh, so bits that no field carries come back 0. */
+#define KLVNDRV_STEP_LINE_SIZE 90   /* 88 characters, 89 with a three-digit step number */
+#define KLVNDRV_PRM_LINE_SIZE 32    /* always 31 characters */
+#define KLVNDRV_EXPRM_LINE_SIZE 384 /* 32 x "-2147483648" and 31 commas */
+#define KLVNDRV_PRM35_LINE_SIZE 60  /* always 59 characters */
+#define KLVNDRV_PRM77_LINE_SIZE 84  /* 59 to 83 characters */
+#define KLVNDRV_MOR_LINE_SIZE 384   /* enough for every record */
+#define KLVNDRV_STEP_IMAGE_WORDS 3000
+
+/* Step record: the three words w0, w1, w2 from word 3n of step n (0-999). With
+ * C = (w0 bits 16-31) x 65536 + (w1 bits 0-15) and D = (w1 bits 16-31) x 65536 + (w2 bits 0-15),
+ * each read as 16 two-bit codes from bit 0 up and written 'X' (0), '1' (1), '0' (2), '3' (3),
+ * the line has 42 fields:
+ *    1     step number, "%2.2u" (three digits from step 100)
+ *    2     w0 bits 8-11, "%1.1X"
+ *    3-7   the numbers of the set bits among w0 bits 0-7, lowest first, at most five; then 'X'
+ *    8     w0 bit 12, '0' or '1'
+ *    9-14  codes 1-6 of C          15     w2 bits 16-31, "%5.5u"
+ *    16-21 codes 1-6 of D          22     w0 bits 13-15, "%1.1u"
+ *    23-32 codes 7-16 of C         33-42  codes 7-16 of D
+ * The parser reads the step number as two digits when a comma follows them, else three; a
+ * bit-list slot other than '0'-'7' sets nothing, field 8 sets its bit only for '1', a code
+ * character other than '1', '0', '3' is code 0, and field 22 may be empty. */
+
+/* _csv_mor_step@12: the step line of the words from `word_index` (numbered word_index / 3; the
+ * image holds word_index + 3 words). 0 and the empty line when word_index is negative or above
+ * 2997: the step number would not fit three digits. */
+KLVNDRV_API int32_t csv_mor_step(char *line, const uint32_t *image, int32_t word_index);
+/* _bin_mor_step@8: clears the three words of the line's step, then fills them. A line may name
+ * any step 0-999, so the image holds KLVNDRV_STEP_IMAGE_WORDS words. */
+KLVNDRV_API int32_t bin_mor_step(const char *line, uint32_t *image);
+
+/* prm record, words 126 and 127 (the image holds 128 words): 12 fields at fixed positions,
+ * 31 characters: word 126 bits 11-15, 6-10, 1-5, 27-31, 22-26, 17-21, word 127 bits 11-15, 6-10
+ * ("%2.2u" each); word 127 bits 3-5, 0-1 ("%1.1u"); word 126 bit 0, word 127 bit 2 ("%1.1X").
+ * Word 126 bit 16 and word 127 bits 16-31 are not carried. The writer returns 31. */
+KLVNDRV_API int32_t csv_mor_prm(char *line, const uint32_t *image);
+KLVNDRV_API int32_t bin_mor_prm(const char *line, uint32_t *image);
+
+/* ex prm record, words 93-124 (the image holds 125 words): 32 fields "%d", each the word with
+ * its two 16-bit halves exchanged. The parser takes an optional sign and decimal digits; a value
+ * outside the range of a signed 32-bit word is a syntax error. */
+KLVNDRV_API int32_t csv_morex_prm(char *line, const uint32_t *image);
+KLVNDRV_API int32_t bin_morex_prm(const char *line, uint32_t *image);
+
+/* 35 prm record, words 300-304 (the image holds 305 words): 22 fields at fixed positions,
+ * 59 characters. Sixteen bytes, four per word for words 300, 301, 302, 303, each word's in the
+ * order bits 8-15, 0-7, 24-31, 16-23, "%2.2u": a byte above 99 is written as 99, so the fields
+ * keep their positions.
+ * Then word 304: bits 12-15 as one hex digit (0-9 as "%1.1u" writes them, 10-15 as 'A'-'F'),
+ * bits 1-3 ("%1.1u"), bits 0, 5, 4, 6 ("%1.1X"). The writer returns 59. */
+KLVNDRV_API int32_t csv_mor35_prm(char *line, const uint32_t *image);
+KLVNDRV_API int32_t bin_mor35_prm(const char *line, uint32_t *image);
+
+/* 77 prm record, words 768-772 (the image holds 773 words): 26 fields. Sixteen bytes of words
+ * 768-771 in the order of the 35 prm record, "%2.2u" with two or three digits (read as two
+ * digits when a comma follows them, else three); then the six fields of word 772 as in the
+ * 35 prm record, bits 10-11 ("%1.1u"), bits 7, 8, 9 ("%1.1X"). */
+KLVNDRV_API int32_t csv_mor77_prm(char *line, const uint32_t *image);
+KLVNDRV_API int32_t bin_mor77_prm(const char *line, uint32_t *image);
 
 #ifdef __cplusplus
 }

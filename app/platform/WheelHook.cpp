@@ -21,25 +21,20 @@ std::int32_t KeyState(const QWheelEvent& e) {
 
 }  // namespace
 
+WheelArgs WheelArgsOf(const QWheelEvent& event) {
+  const QPoint global = event.globalPosition().toPoint();
+  return {KeyState(event), event.angleDelta().y(), global.x(), global.y()};
+}
+
 WheelHook::WheelHook(QWidget* window, std::vector<QWidget*> takenIn, Handler handler)
-    : QObject(window), window_(window), takenIn_(std::move(takenIn)), handler_(std::move(handler)) {
-  window_->installEventFilter(this);
-  for (QWidget* w : takenIn_) w->installEventFilter(this);
-}
-
-WheelHook::~WheelHook() {
-  window_->removeEventFilter(this);
-  for (QWidget* w : takenIn_) w->removeEventFilter(this);
-}
-
-bool WheelHook::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::Wheel) return false;
-  const auto* wheel = static_cast<QWheelEvent*>(event);
-  // A sideways turn has no vertical rotation; it is no turn of the wheel this hook reports.
-  if (wheel->angleDelta().y() == 0) return false;
-  const QPoint global = wheel->globalPosition().toPoint();
-  handler_(KeyState(*wheel), wheel->angleDelta().y(), global.x(), global.y());
-  return std::find(takenIn_.begin(), takenIn_.end(), watched) != takenIn_.end();
-}
+    : WindowHook(window, takenIn,
+                 [takenIn, handler = std::move(handler)](QObject* watched, QEvent* event) {
+                   if (event->type() != QEvent::Wheel) return false;
+                   // A sideways turn has no vertical rotation: it is no turn of this wheel.
+                   if (static_cast<QWheelEvent*>(event)->angleDelta().y() == 0) return false;
+                   const WheelArgs args = WheelArgsOf(*static_cast<QWheelEvent*>(event));
+                   handler(args.keyState, args.rotation, args.x, args.y);
+                   return std::find(takenIn.begin(), takenIn.end(), watched) != takenIn.end();
+                 }) {}
 
 }  // namespace platform

@@ -48,6 +48,7 @@ enum class Txt : int {
   AxisNumber = 24,
   SyncAxCorner = 25,
   Point = 26,
+  CancelButton = 27,
   CreateNew = 30,
   OpenExistent = 31,
   OpenSample = 32,

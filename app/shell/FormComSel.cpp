@@ -14,6 +14,7 @@
 #include "shell/BusyGuard.h"
 #include "shell/CIniFileAcc.h"
 #include "shell/LinkOpening.h"
+#include "shell/QtFonts.h"
 #include "shell/FormMain.h"
 #include "shell/ModuleMain.h"
 #include "shell/Program.h"
@@ -67,8 +68,7 @@ FormComSel::FormComSel(QWidget* parent)
 FormComSel::~FormComSel() = default;
 
 void FormComSel::Form_Load() {
-  QFont font = this->font();
-  if (!shell::UiFontName.empty()) font.setFamily(QString::fromStdString(shell::UiFontName));
+  const QFont font = shell::UiNamedFont();
   for (QWidget* w : std::initializer_list<QWidget*>{LblMsg, LblPort, CmbPort, LblAxes, CmbAxes,
                                                     CmdGo[0], CmdGo[1], CmdGo[2], CmdGo[3]}) {
     w->setFont(font);

@@ -30,8 +30,10 @@
 #include "shell/FormZELLogo.h"
 #include "shell/ModuleMain.h"
 #include "shell/ModuleWheel.h"
+#include "shell/QtFonts.h"
 #include "shell/Program.h"
 #include "shell/SyncImage.h"
+#include "shell/frmSetupDlg.h"
 #include "resources/UiText.h"
 #include "shell/QtText.h"
 
@@ -51,8 +53,7 @@ namespace {
 std::string DataFolder() { return platform::ProgramFolder() + "/data"; }
 
 QFont SharedUiFont(int pointSize) {
-  QFont font = QApplication::font();
-  if (!shell::UiFontName.empty()) font.setFamily(QString::fromStdString(shell::UiFontName));
+  QFont font = shell::UiNamedFont();
   font.setPointSize(pointSize);
   return font;
 }
@@ -101,18 +102,21 @@ void FormMain::BuildMenus() {
   mnuSave = mnuFiles->addAction(Q(Txt::Save), this, Command(&FormMain::mnuSave_Click));
   mnuSaveAs = mnuFiles->addAction(Q(Txt::SaveAs), this, Command(&FormMain::mnuSaveAs_Click));
   mnuFiles->addSeparator();
-  mnuCSVExport = mnuFiles->addAction(Q(Txt::CsvExport), this, Command(&FormMain::mnuCSVExport_Click));
-  mnuCSVImport = mnuFiles->addAction(Q(Txt::CsvImport), this, Command(&FormMain::mnuCSVImport_Click));
+  mnuCSVExport =
+      mnuFiles->addAction(Q(Txt::CsvExport), this, Command(&FormMain::mnuCSVExport_Click));
+  mnuCSVImport =
+      mnuFiles->addAction(Q(Txt::CsvImport), this, Command(&FormMain::mnuCSVImport_Click));
   mnuFiles->addSeparator();
   mnuQuit = mnuFiles->addAction(Q(Txt::Exit), this, Command(&FormMain::mnuQuit_Click));
 
   mnuTrans = menuBar()->addMenu(Q(Txt::TransferMenu));
   mnuUpload = mnuTrans->addAction(Q(Txt::UploadMenu), this, Command(&FormMain::mnuUpload_Click));
-  mnuDownload = mnuTrans->addAction(Q(Txt::DownloadMenu), this, Command(&FormMain::mnuDownload_Click));
-  mnuScanList = mnuTrans->addAction(Q(Txt::ScanListMenu));
+  mnuDownload =
+      mnuTrans->addAction(Q(Txt::DownloadMenu), this, Command(&FormMain::mnuDownload_Click));
+  mnuScanList =
+      mnuTrans->addAction(Q(Txt::ScanListMenu), this, Command(&FormMain::mnuScanList_Click));
   mnuPosEdit = mnuTrans->addAction(Q(Txt::PositionSetting));
-  // Their windows are not part of this program yet: shown, but nothing pretends to work.
-  mnuScanList->setEnabled(false);
+  // Its window is not part of this program yet: shown, but nothing pretends to work.
   mnuPosEdit->setEnabled(false);
 
   mnuHelp = menuBar()->addMenu(Q(Txt::HelpMenu));
@@ -211,8 +215,15 @@ void FormMain::SetTransferEnabled(bool enabled) {
 
 // --- the image on screen ---------------------------------------------------------------
 
-void FormMain::ShowImage() {
+void FormMain::ShowImageWords() {
   shell::ReadPrgData(*SyncGrid, ModelIndex);
+  if (Forms::IsLoaded(FormId::SetupDlg)) {
+    Forms::Get<frmSetupDlg>(FormId::SetupDlg).ShowImageWords();
+  }
+}
+
+void FormMain::ShowImage() {
+  ShowImageWords();
   StatusPanel1->setText(QString::fromStdString(shell::CurFileName));
   SyncGrid->show();
   SyncGrid->setFocus();
@@ -366,7 +377,7 @@ void FormMain::mnuUpload_Click() {
     axisdata::Progress().SetCancellable(false);
     std::copy(received.begin(), received.begin() + shell::kGatewayImageWords,
               shell::PrgData.begin());
-    shell::ReadPrgData(*SyncGrid, ModelIndex);
+    ShowImageWords();
     shell::DataModified = true;
   }
   axisdata::Progress().End();
@@ -420,9 +431,16 @@ void FormMain::Form_Unload() {
   shell::UnhookMouseWheel();
   klvn::close_klvn();
   for (FormId id : {FormId::KAV, FormId::PosEdit, FormId::ComEdit, FormId::Msg, FormId::ZELLogo,
-                    FormId::ComSel}) {
+                    FormId::ComSel, FormId::SetupDlg}) {
     Forms::Unload(id);
   }
+}
+
+void FormMain::mnuScanList_Click() {
+  frmSetupDlg& dialog = Forms::Get<frmSetupDlg>(FormId::SetupDlg);
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
 }
 
 void FormMain::mnuNoteHelp_Click() {

@@ -49,6 +49,7 @@ class FormMain : public QMainWindow, public LoadableForm {
   void mnuCSVImport_Click();
   void mnuUpload_Click();
   void mnuDownload_Click();
+  void mnuScanList_Click();
   void mnuQuit_Click();
   void mnuNoteHelp_Click();
   void mnuVersion_Click();
@@ -120,6 +121,8 @@ class FormMain : public QMainWindow, public LoadableForm {
   // Writes the image (with the shown model's grid) to CurFileName; Save quotes the values,
   // Save As writes them bare. False, with the failure shown, when the file was not written.
   bool SaveImage(bool quoted);
+  // A new image: the shown model's grid and an open scan-list dialog show its words.
+  void ShowImageWords();
   void ShowImage();
   void ShowFileError(const std::string& description);
   void LayoutGrid();

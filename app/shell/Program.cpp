@@ -11,6 +11,7 @@
 #include "shell/FormMsg.h"
 #include "shell/FormZELLogo.h"
 #include "shell/Forms.h"
+#include "shell/frmSetupDlg.h"
 #include "shell/ModuleMain.h"
 #include "resources/UiText.h"
 
@@ -41,6 +42,7 @@ void RegisterShellForms() {
   Forms::Register(FormId::ComSel, [] { return new FormComSel; });
   Forms::Register(FormId::Msg, [] { return new FormMsg; });
   Forms::Register(FormId::ZELLogo, [] { return new FormZELLogo; });
+  Forms::Register(FormId::SetupDlg, [] { return new frmSetupDlg; });
 }
 
 void Main(const std::vector<std::string>& args,
@@ -69,7 +71,7 @@ void Main(const std::vector<std::string>& args,
 void EndProgram() {
   klvn::close_klvn();
   for (FormId id : {FormId::KAV, FormId::Monitor, FormId::Msg, FormId::PosEdit, FormId::ComEdit,
-                    FormId::ZELLogo, FormId::ComSel, FormId::Main}) {
+                    FormId::ZELLogo, FormId::SetupDlg, FormId::ComSel, FormId::Main}) {
     Forms::Unload(id);
   }
 }

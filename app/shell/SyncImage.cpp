@@ -104,11 +104,13 @@ std::int32_t WithAxisBit(std::int32_t word, int axis) {
   return axis == 15 ? (word | kAxis15Bits) : (word | (std::int32_t{1} << axis));
 }
 
+std::string AxisCaption(int axis) { return (axis < 10 ? "Ax0" : "Ax") + std::to_string(axis); }
+
 void SetSyncGridHeaders(platform::CellGrid& grid, const std::string& corner) {
   grid.SetCellText(0, 0, corner);
   for (int r = 1; r < grid.Rows(); ++r) grid.SetCellText(r, 0, "Group" + std::to_string(r - 1));
   for (int c = 1; c < grid.Cols(); ++c) {
-    grid.SetCellText(0, c, (c - 1 < 10 ? "Ax0" : "Ax") + std::to_string(c - 1));
+    grid.SetCellText(0, c, AxisCaption(c - 1));
   }
 }
 

@@ -15,6 +15,9 @@ constexpr int kPrgDataWords = 4097;
 constexpr int kZelWords = 133;              // words 0-132 travel in ZEL files
 constexpr int kGatewayImageWords = 305;     // words 0-304 travel in whole-image transfers
 constexpr int kScanListMaskWord = 128;
+constexpr int kPresetModeWord = 129;
+constexpr int kBackupOnPowerOffWord = 130;
+constexpr int kBackupOnPosFinishWord = 131;
 constexpr int kCsvLines = 9;
 constexpr int kSyncGridRows = 9;
 constexpr int kSyncGridCols = 17;
@@ -29,6 +32,9 @@ extern std::string CsvFileName;
 // Axis bits of a word: axis 15 is written as bits 15-31 together and read from bit 15 alone.
 bool AxisBitSet(std::int32_t word, int axis);
 std::int32_t WithAxisBit(std::int32_t word, int axis);
+
+// An axis as the windows name it: "Ax00" ... "Ax15".
+std::string AxisCaption(int axis);
 
 // The header row and column: the corner text, "Ax00" ... "Ax15", "Group0" ... "Group7".
 void SetSyncGridHeaders(platform::CellGrid& grid, const std::string& corner);

@@ -19,7 +19,9 @@ const std::set<std::string> kExports = {
     "exec_expt_upload", "exec_expt_download", "exec_axcom_upload", "exec_axcom_download",
     "exec_axpoint_upload", "exec_axpoint_download", "exec_axexpr_upload",
     "exec_axexpr_download", "exec_addr_rd_upload", "exec_addr_wr_download",
-    "prepare_Q2_command",
+    "prepare_Q2_command", "csv_mor_step", "bin_mor_step", "csv_mor_prm", "bin_mor_prm",
+    "csv_morex_prm", "bin_morex_prm", "csv_mor35_prm", "bin_mor35_prm", "csv_mor77_prm",
+    "bin_mor77_prm",
 };
 
 // The functions the library's dynamic symbol table defines.
