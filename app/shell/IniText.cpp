@@ -19,14 +19,7 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// A section or key name as reads match it.
-std::string NameKey(std::string_view name) {
-  std::string key(Trim(name));
-  for (char& c : key) c = Lower(c);
-  return key;
-}
-
-bool NamesMatch(std::string_view a, std::string_view b) { return NameKey(a) == NameKey(b); }
+bool NamesMatch(std::string_view a, std::string_view b) { return IniName(a) == IniName(b); }
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
@@ -117,6 +110,12 @@ bool IsWritableItem(std::string_view section, std::string_view key, std::string_
 
 }  // namespace
 
+std::string IniName(std::string_view name) {
+  std::string key(Trim(name));
+  for (char& c : key) c = Lower(c);
+  return key;
+}
+
 std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
                                         std::string_view key) {
   const std::vector<Line> lines = SplitLines(text);
@@ -130,8 +129,8 @@ IniValues AllIniValues(std::string_view text) {
   std::optional<std::string> section;  // none before the first header
   for (const Line& line : SplitLines(text)) {
     const Parsed p = Parse(line.content);
-    if (p.kind == Kind::Section) section = NameKey(p.name);
-    else if (p.kind == Kind::Key && section) values.try_emplace({*section, NameKey(p.name)}, p.value);
+    if (p.kind == Kind::Section) section = IniName(p.name);
+    else if (p.kind == Kind::Key && section) values.try_emplace({*section, IniName(p.name)}, p.value);
   }
   return values;
 }
@@ -170,7 +169,7 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
   }
 
   IniValues expected = AllIniValues(text);
-  expected.insert_or_assign({NameKey(section), NameKey(key)}, std::string(value));
+  expected.insert_or_assign({IniName(section), IniName(key)}, std::string(value));
   if (AllIniValues(out) != expected) return std::nullopt;
   return out;
 }

@@ -17,9 +17,12 @@ namespace shell {
 std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
                                         std::string_view key);
 
-// Every key of the text that a read can reach, by section and key name as reads match them
-// (without the blanks around them, ASCII letters in lower case), with the value FindIniValue
-// gives for it.
+// A section or key name as reads match it: without the blanks around it, ASCII letters in
+// lower case.
+std::string IniName(std::string_view name);
+
+// Every key of the text that a read can reach, by section and key name (IniName), with the
+// value FindIniValue gives for it.
 using IniValues = std::map<std::pair<std::string, std::string>, std::string>;
 IniValues AllIniValues(std::string_view text);
 
