@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "Frame.h"
+#include "FrameReceiver.h"
 #include "LinkBlock.h"
 #include "PortName.h"
 #include "SerialPort.h"
@@ -32,6 +33,9 @@ struct SpeedCode {
 constexpr SpeedCode kSpeeds[] = {
     {5, B19200, 1}, {6, B38400, 1}, {17, B0, 2} /* 14400 baud */, {19, B57600, 1}, {20, B115200, 1},
 };
+
+// The error-mask bit of an I/O error with the device, as the Windows mask has it.
+constexpr std::uint32_t kIoErrorMask = 0x400;
 
 void store_sio_error(std::int32_t code) {
   with_link_block([code](link_block& b) { b.sio_error = code; });
@@ -71,36 +75,31 @@ std::int32_t set_com_speed(std::int32_t code) {
 ReceivedFrame receive_command_frame(const FrameRequest& request) {
   if (!port().is_open()) return {};
   port().timeouts().read_constant_ms = 500;
-  const auto stop = [&request] { return request.wanted == 0 || !request.client_held; };
-  const auto never = [] { return false; };
-
-  std::uint8_t byte = 0;
-  do {
-    if (port().read(&byte, 1, stop) != 1) {
-      if (!stop()) record_port_errors();  // a time-out or a read error, not a caller gone
+  std::uint32_t owner = 0;
+  const Receipt receipt = receive_frame(
+      port(), port().timeouts(), rx_frame,
+      [&request] { return request.wanted == 0 || !request.client_held; },
+      [&request, &owner] { owner = request.wanted; });
+  switch (receipt.end) {
+    case ReceiveEnd::Frame:
+      with_link_block([&receipt](link_block& b) {
+        b.received_letter = receipt.fields.letter;
+        b.received_address = receipt.fields.address;
+        std::copy(receipt.fields.data.begin(), receipt.fields.data.end(), b.received_data);
+        b.received_data[8] = '\0';
+      });
+      return {true, owner};
+    case ReceiveEnd::Invalid:
+      clear_rx_frame();
       return {};
-    }
-  } while (byte != kStx);
-  const std::uint32_t owner = request.wanted;
-
-  // The rest of a started frame is read whoever waits: it cannot be put back.
-  rx_frame[0] = kStx;
-  if (port().read(rx_frame.data() + 1, kFrameSize - 1, never) != kFrameSize - 1) {
-    record_port_errors();
-    return {};
+    case ReceiveEnd::TimedOut:
+      record_port_errors();
+      return {};
+    case ReceiveEnd::Stopped:
+    case ReceiveEnd::LineLost:  // the link thread asks com_line_lost() and records it
+      return {};
   }
-  const auto fields = parse_command_frame(rx_frame);
-  if (!fields) {
-    clear_rx_frame();
-    return {};
-  }
-  with_link_block([&fields](link_block& b) {
-    b.received_letter = fields->letter;
-    b.received_address = fields->address;
-    std::copy(fields->data.begin(), fields->data.end(), b.received_data);
-    b.received_data[8] = '\0';
-  });
-  return {true, owner};
+  return {};
 }
 
 void clear_rx_frame() { rx_frame.fill(0); }
@@ -125,5 +124,16 @@ void purge_com_port() {
 }
 
 void close_com_port() { port().close(); }
+
+bool com_line_lost() { return port().line_lost(); }
+
+void drop_lost_line() {
+  const std::uint32_t mask = port().clear_errors() | kIoErrorMask;
+  with_link_block([mask](link_block& b) {
+    b.com_errlog = mask;
+    b.sio_error = kSioLineLost;
+  });
+  port().close();
+}
 
 }  // namespace klvn

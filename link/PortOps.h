@@ -23,8 +23,9 @@ struct ReceivedFrame {
   bool valid = false;
   std::uint32_t request = 0;  // the request number the frame belongs to
 };
-// Reads one command frame and, when valid, stores it in the link record. A read time-out or
-// error stores the port's error mask as the com errlog; an invalid frame is dropped silently.
+// Reads one command frame and, when valid, stores it in the link record. A read time-out stores
+// the port's error mask as the com errlog; an invalid frame is dropped silently; a lost line
+// ends the receive (com_line_lost() tells).
 ReceivedFrame receive_command_frame(const FrameRequest& request);
 void clear_rx_frame();
 
@@ -33,5 +34,14 @@ std::int32_t send_response_frame();
 
 void purge_com_port();
 void close_com_port();
+
+// The port error of a line lost while open.
+inline constexpr std::int32_t kSioLineLost = -20;
+// Whether the open port's line is gone: a hang-up or a device error seen by a read or write, or
+// a hang-up now. A quiet line is not gone.
+bool com_line_lost();
+// Records a lost line (com errlog: the port's errors and the I/O-error bit 0x400; SioError:
+// kSioLineLost) and closes the port.
+void drop_lost_line();
 
 }  // namespace klvn

@@ -21,6 +21,13 @@ using std::chrono::milliseconds;
 // How often a waiting read looks at its stop condition and a dead device is looked at again.
 constexpr milliseconds kSlice{20};
 
+// What poll tells of a line that is gone; reported whatever was asked for.
+constexpr short kGoneEvents = POLLHUP | POLLERR | POLLNVAL;
+
+// The errors of a device that is gone: EIO from a hung-up tty or a pty without its master,
+// ENXIO and ENODEV from a removed USB adapter.
+bool is_gone_error(int error) { return error == EIO || error == ENXIO || error == ENODEV; }
+
 int remaining_ms(Clock::time_point deadline) {
   const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
   return static_cast<int>(std::min(left, kSlice).count());
@@ -74,6 +81,7 @@ std::int32_t SerialPort::open(const std::string& path) {
     std::lock_guard lock(handle_guard_);
     fd_ = fd;
   }
+  lost_ = false;
   saved_ = saved;
   saved_exclusive_ = was_exclusive;
   saved_modem_lines_ = modem_lines;
@@ -91,33 +99,33 @@ bool SerialPort::set_baud(speed_t baud) {
   return tcsetattr(fd_, TCSANOW, &t) == 0;
 }
 
-std::size_t SerialPort::read(std::uint8_t* buffer, std::size_t count,
-                             const std::function<bool()>& stop) {
-  const auto deadline = Clock::now() + milliseconds(timeouts_.read_constant_ms +
-                                                    timeouts_.read_multiplier_ms * count);
-  std::size_t got = 0;
-  while (got < count && !stop()) {
+LineRead SerialPort::read_some(std::uint8_t* buffer, std::size_t count,
+                             LineClock::time_point deadline, const std::function<bool()>& stop) {
+  while (fd_ >= 0 && !lost_ && !stop()) {
     const int wait_ms = remaining_ms(deadline);
     if (wait_ms <= 0) break;
     pollfd p{fd_, POLLIN, 0};
     const int ready = poll(&p, 1, wait_ms);
-    if (ready > 0 && (p.revents & POLLIN)) {
-      const ssize_t n = ::read(fd_, buffer + got, count - got);
-      if (n > 0) {
-        got += static_cast<std::size_t>(n);
-        continue;
+    if (ready == 0) continue;
+    if (ready > 0) {
+      // Bytes that came before a hang-up are still taken.
+      const ssize_t n = ::read(fd_, buffer, count);
+      if (n > 0) return {static_cast<std::size_t>(n), false};
+      if ((p.revents & kGoneEvents) || (n < 0 && is_gone_error(errno))) {
+        lost_ = true;
+        break;
       }
       if (n < 0 && errno == EAGAIN) continue;
     }
-    // A hung-up or failing device answers poll at once; wait out the slice as a quiet line
-    // would, so the read still ends by its time-out and does not spin.
-    if (ready != 0) std::this_thread::sleep_for(milliseconds(wait_ms));
+    // Anything else answers poll at once; wait out the slice as a quiet line would, so the read
+    // still ends by its time-out and does not spin.
+    std::this_thread::sleep_for(milliseconds(wait_ms));
   }
-  return got;
+  return {0, lost_};
 }
 
 bool SerialPort::write(const std::uint8_t* bytes, std::size_t count) {
-  if (fd_ < 0) return false;
+  if (fd_ < 0 || lost_) return false;
   const auto deadline = Clock::now() + milliseconds(timeouts_.write_constant_ms +
                                                     timeouts_.write_multiplier_ms * count);
   std::size_t done = 0;
@@ -126,15 +134,25 @@ bool SerialPort::write(const std::uint8_t* bytes, std::size_t count) {
     if (wait_ms <= 0) return false;
     pollfd p{fd_, POLLOUT, 0};
     if (poll(&p, 1, wait_ms) <= 0) continue;
-    if (!(p.revents & POLLOUT)) return false;
+    if (p.revents & kGoneEvents) lost_ = true;
+    if (lost_ || !(p.revents & POLLOUT)) return false;
     const ssize_t n = ::write(fd_, bytes + done, count - done);
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (!(n < 0 && errno == EAGAIN)) {
+      lost_ = n < 0 && is_gone_error(errno);
       return false;
     }
   }
   return true;
+}
+
+bool SerialPort::line_lost() {
+  if (fd_ >= 0 && !lost_) {
+    pollfd p{fd_, 0, 0};
+    lost_ = poll(&p, 1, 0) > 0 && (p.revents & kGoneEvents);
+  }
+  return lost_;
 }
 
 std::uint32_t SerialPort::clear_errors() {
@@ -170,6 +188,7 @@ void SerialPort::close() {
   if (!saved_exclusive_) ioctl(fd_, TIOCNXCL);
   ::close(fd_);
   fd_ = -1;
+  lost_ = false;
 }
 
 }  // namespace klvn

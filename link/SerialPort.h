@@ -1,5 +1,6 @@
 // The COM port on termios: exclusive open, raw 8N1 line settings, read and write time-outs that
-// follow the Windows time-out record, error mask, purge, and restore of what the port had.
+// follow the Windows time-out record, error mask, purge, restore of what the port had, and the
+// notice of a line that is gone (hang-up, or a device error as when a USB adapter is pulled).
 #pragma once
 
 #include <termios.h>
@@ -11,18 +12,11 @@
 #include <mutex>
 #include <string>
 
+#include "ByteLine.h"
+
 namespace klvn {
 
-// A read or write of n bytes may take at most constant + multiplier x n milliseconds.
-// (The record's read interval time-out is always off.)
-struct TimeoutRecord {
-  unsigned read_multiplier_ms = 0;
-  unsigned read_constant_ms = 0;
-  unsigned write_multiplier_ms = 0;
-  unsigned write_constant_ms = 0;
-};
-
-class SerialPort {
+class SerialPort final : public ByteLine {
  public:
   // Opens `path` for exclusive use and sets 9600 baud, 8N1, raw, no flow control, DTR and RTS
   // off, time-outs 2 ms per byte + 200 ms, then clears errors and purges both queues.
@@ -34,11 +28,14 @@ class SerialPort {
   bool set_baud(speed_t baud);
   TimeoutRecord& timeouts() { return timeouts_; }
 
-  // Reads up to `count` bytes within the read time-out. `stop` is asked every few milliseconds;
-  // true ends the read early. Returns the number of bytes read.
-  std::size_t read(std::uint8_t* buffer, std::size_t count, const std::function<bool()>& stop);
+  // ByteLine: `stop` is asked every few milliseconds; true ends the wait early. A quiet line
+  // is waited on until the deadline; a lost one ends the read at once.
+  LineRead read_some(std::uint8_t* buffer, std::size_t count, LineClock::time_point deadline,
+                     const std::function<bool()>& stop) override;
   // Writes all bytes within the write time-out; false when it could not.
   bool write(const std::uint8_t* bytes, std::size_t count);
+  // Whether the line is gone: seen so by a read or write since the open, or hung up now.
+  bool line_lost();
 
   // Clears the error state and returns the errors seen since the last clear, as the Windows
   // mask: 1 receive buffer overrun, 2 hardware overrun, 4 parity, 8 framing, 16 break.
@@ -57,6 +54,7 @@ class SerialPort {
   bool saved_exclusive_ = false;
   int saved_modem_lines_ = -1;  // -1: the device has no modem lines (pty)
   TimeoutRecord timeouts_{};
+  bool lost_ = false;  // the link thread's alone
   struct ErrorCounts {
     int buffer_overrun, overrun, parity, frame, brk;
   } error_base_{};

@@ -19,14 +19,22 @@
  *                      /tmp/VUVI_DOV_ClientExist-<uid>.lock. Read once, when the library loads.
  *
  * Link state (`_get_klvn_state@0`): 0 not connected or thread starting, 1 port closed and waiting
- * for the first open request, 2 the last open failed, 3 opening, 4 ready (port open, serving).
+ * for the first open request, 2 the last open failed or the line was lost (port closed, waiting
+ * for the next open request), 3 opening, 4 ready (port open, serving).
+ *
+ * Lost line. When the port hangs up or its device fails while open (the other side of a pty
+ * closed, a USB serial adapter pulled out), the link notices it at the next read or write, or
+ * within about 300 ms while idle: it records it (`_get_com_errlog@0` with bit 0x400, I/O error;
+ * `_get_sio_error@0` -20), closes the port and goes to state 2. Exchanges and transfer steps
+ * then fail with 0, and the next `_init_klvn_slave@4` opens the port again. A quiet line that is
+ * still there is not lost: steps go on returning -1 until the gateway answers.
  *
  * Port error (`_get_sio_error@0`): 0 none, -1 the port is held by another open (flock, or
  * exclusive mode set by another program), -12 the port cannot be opened for any other reason
  * (missing device, a name that is no port, a name longer than 127 characters is refused before
  * that and leaves the record as it was), -9 the device's settings cannot be read or applied (it
- * is no serial port), -8 the speed cannot be set. -6 (time-outs cannot be read) does not occur
- * here: the time-out record lives in the library.
+ * is no serial port), -8 the speed cannot be set, -20 the line was lost while open (see above).
+ * -6 (time-outs cannot be read) does not occur here: the time-out record lives in the library.
  *
  * Exports, decorated name -> C name.
  *
@@ -107,7 +115,8 @@ KLVNDRV_API int32_t get_klvn_state(void);
 KLVNDRV_API int32_t get_sio_error(void);
 
 /* _get_com_errlog@0: the port's error mask after the last failed read or write (bit 0 receive
- * buffer overrun, 1 hardware overrun, 2 parity, 3 framing, 4 break); 0 while not connected. */
+ * buffer overrun, 1 hardware overrun, 2 parity, 3 framing, 4 break, 10 I/O error: the line was
+ * lost); 0 while not connected. */
 KLVNDRV_API int32_t get_com_errlog(void);
 
 /* ---- command check, response, poll answer -------------------------------------------------

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the normal build, the same tests
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and the link library's threaded tests
-# under ThreadSanitizer. Any failure fails the run.
+# under AddressSanitizer + UndefinedBehaviorSanitizer, the link library's threaded tests under
+# ThreadSanitizer, and the fuzz set for a bounded time (when clang is there). Any failure fails
+# the run.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
@@ -20,4 +21,10 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 "$top/scripts/build.sh" build-tsan -DVUZ_SANITIZE=thread -DVUZ_BUILD_APP=OFF
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
   ctest --test-dir "$top/build-tsan" --output-on-failure -j "$jobs" -L threaded
+if command -v clang++ >/dev/null; then
+  # 90 s per target, as many at once as there are cores: about two minutes for the set.
+  VUZ_FUZZ_JOBS=$jobs "$top/scripts/fuzz.sh" 90
+else
+  echo "clang++ not found: the fuzz set was not run."
+fi
 echo "All tests passed."

@@ -1,7 +1,5 @@
 #include "axisdata/DataFileText.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -43,37 +41,14 @@ std::optional<Number> WholeNumber(std::string_view field, int base) {
 
 bool LoadDataFile(const std::string& path, std::size_t maxBytes,
                   const std::string& missingMessage, std::string& text) {
-  // Checked before opening, so that a FIFO or a device is never opened and a huge file never
-  // read.
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) {
-    if (errno == ENOENT) {
-      Tell(missingMessage);
-    } else {
-      ReportSystemError(path, errno);
-    }
-    return false;
+  switch (platform::ReadTextFile(path, maxBytes, text)) {
+    case platform::ReadOutcome::Read: return true;
+    case platform::ReadOutcome::Missing: Tell(missingMessage); return false;
+    case platform::ReadOutcome::NotAFile:
+    case platform::ReadOutcome::TooLarge: ReportInvalidData(path); return false;
+    case platform::ReadOutcome::Failed: ReportSystemError(path, errno); return false;
   }
-  if (!S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > maxBytes) {
-    ReportInvalidData(path);
-    return false;
-  }
-  switch (platform::ReadTextFile(path, text)) {
-    case platform::ReadOutcome::Read:
-      break;
-    case platform::ReadOutcome::Missing:
-      Tell(missingMessage);
-      return false;
-    case platform::ReadOutcome::Failed:
-      ReportSystemError(path, errno);
-      return false;
-  }
-  // The file may have grown between the check and the read.
-  if (text.size() > maxBytes) {
-    ReportInvalidData(path);
-    return false;
-  }
-  return true;
+  return false;
 }
 
 void ReportInvalidData(const std::string& path) {
@@ -119,10 +94,6 @@ std::optional<std::int32_t> HexWord(std::string_view field) {
 
 std::optional<std::int32_t> DecimalWord(std::string_view field) {
   return WholeNumber<std::int32_t>(field, 10);
-}
-
-std::string WriteFailure(const std::string& path) {
-  return path + ": the file cannot be written (" + std::strerror(errno) + ").";
 }
 
 }  // namespace axisdata

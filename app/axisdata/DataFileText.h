@@ -46,7 +46,4 @@ std::optional<std::int32_t> HexWord(std::string_view field);
 // The field as a signed decimal 32-bit number ("-2500"); nothing for any other text.
 std::optional<std::int32_t> DecimalWord(std::string_view field);
 
-// path + ": the file cannot be written (reason)." after a failed replace.
-std::string WriteFailure(const std::string& path);
-
 }  // namespace axisdata

@@ -131,8 +131,7 @@ std::optional<std::string> WriteEepFile(std::int16_t axis, const std::string& fi
     AppendBlock(text, PointAddr(words, p), PointValue(words, p));
   }
   text += "00:" + Hex8(ExpansionWord(words)) + kCrLf;
-  if (!platform::ReplaceTextFile(fileName, text)) return WriteFailure(fileName);
-  return std::nullopt;
+  return platform::WriteTextFile(fileName, text);
 }
 
 }  // namespace axisdata

@@ -51,8 +51,7 @@ std::optional<std::string> WriteXepFile(const std::string& fileName) {
   for (int i = 0; i < kExtPointCarried; i += 2) {
     text += std::to_string(ExtPointData[i]) + "," + std::to_string(ExtPointData[i + 1]) + "\r\n";
   }
-  if (!platform::ReplaceTextFile(fileName, text)) return WriteFailure(fileName);
-  return std::nullopt;
+  return platform::WriteTextFile(fileName, text);
 }
 
 }  // namespace axisdata

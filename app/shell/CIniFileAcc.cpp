@@ -14,6 +14,9 @@ using platform::ReplaceTextFile;
 
 namespace {
 
+// Far more than any settings file holds; a larger file is not read and not written.
+constexpr size_t kMaxFileBytes = 1024 * 1024;
+
 // Cuts at a character boundary so the result stays valid UTF-8.
 std::string CutToLength(std::string value, size_t max) {
   if (value.size() <= max) return value;
@@ -30,7 +33,9 @@ CIniFileAcc::CIniFileAcc() : ininame_(platform::ProgramFolder() + "/vuzovid.ini"
 std::string CIniFileAcc::Item(std::string_view section, std::string_view key) {
   std::string text;
   std::optional<std::string> value;
-  if (ReadTextFile(ininame_, text) == ReadOutcome::Read) value = FindIniValue(text, section, key);
+  if (ReadTextFile(ininame_, kMaxFileBytes, text) == ReadOutcome::Read) {
+    value = FindIniValue(text, section, key);
+  }
   std::string result = value ? CutToLength(std::move(*value), kMaxValueLength) : std::string(kAbsent);
   rdStatus_ = result != kAbsent;
   return result;
@@ -38,9 +43,12 @@ std::string CIniFileAcc::Item(std::string_view section, std::string_view key) {
 
 void CIniFileAcc::Item(std::string_view section, std::string_view key, std::string_view value) {
   std::string text;
-  wrStatus_ = IsWritableIniItem(section, key, value) &&
-              ReadTextFile(ininame_, text) != ReadOutcome::Failed &&
-              ReplaceTextFile(ininame_, SetIniValue(text, section, key, value));
+  const ReadOutcome outcome = ReadTextFile(ininame_, kMaxFileBytes, text);
+  std::optional<std::string> updated;
+  if (outcome == ReadOutcome::Read || outcome == ReadOutcome::Missing) {
+    updated = SetIniValue(text, section, key, value);
+  }
+  wrStatus_ = updated && ReplaceTextFile(ininame_, *updated);
 }
 
 }  // namespace shell

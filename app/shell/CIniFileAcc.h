@@ -20,7 +20,8 @@ class CIniFileAcc {
   std::string Item(std::string_view section, std::string_view key);
 
   // Sets the key, creating the file or the section when missing. WrStatus tells whether the
-  // file now holds it; a refused write (unreadable file, no folder, a line break in the item)
+  // file now holds it; a refused write (unreadable or read-only file, no folder, a line break in
+  // the item, a text in which the write would not read back or would change another key)
   // leaves the file untouched.
   void Item(std::string_view section, std::string_view key, std::string_view value);
 

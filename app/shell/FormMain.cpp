@@ -185,6 +185,7 @@ void FormMain::ApplyGeometryFromIni() {
          std::max(pixels("HEIGHT").value_or(kDefaultHeightTwips / platform::kTwipsPerPixel), 150));
   platform::CentreOnScreen(*this);
   move(pixels("LEFT").value_or(x()), pixels("TOP").value_or(y()));
+  platform::KeepOnScreen(*this);
 }
 
 void FormMain::SetUpSyncGrid(FlexGrid& grid) {

@@ -19,15 +19,7 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool NamesMatch(std::string_view a, std::string_view b) {
-  a = Trim(a);
-  b = Trim(b);
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
+bool NamesMatch(std::string_view a, std::string_view b) { return IniName(a) == IniName(b); }
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
@@ -109,7 +101,20 @@ std::string ValueToWrite(std::string_view value) {
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+bool IsWritableItem(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string_view k = Trim(key);
+  return !Trim(section).empty() && section.find(']') == std::string_view::npos && !k.empty() &&
+         k.find('=') == std::string_view::npos && k.front() != '[' && k.front() != ';' &&
+         !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value);
+}
+
 }  // namespace
+
+std::string IniName(std::string_view name) {
+  std::string key(Trim(name));
+  for (char& c : key) c = Lower(c);
+  return key;
+}
 
 std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
                                         std::string_view key) {
@@ -119,19 +124,24 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
   return std::string(Parse(lines[*place.keyLine].content).value);
 }
 
-bool IsWritableIniItem(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string_view k = Trim(key);
-  return !Trim(section).empty() && section.find(']') == std::string_view::npos && !k.empty() &&
-         k.find('=') == std::string_view::npos && k.front() != '[' && k.front() != ';' &&
-         !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value);
+IniValues AllIniValues(std::string_view text) {
+  IniValues values;
+  std::optional<std::string> section;  // none before the first header
+  for (const Line& line : SplitLines(text)) {
+    const Parsed p = Parse(line.content);
+    if (p.kind == Kind::Section) section = IniName(p.name);
+    else if (p.kind == Kind::Key && section) values.try_emplace({*section, IniName(p.name)}, p.value);
+  }
+  return values;
 }
 
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value) {
+std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
+                                       std::string_view key, std::string_view value) {
+  if (!IsWritableItem(section, key, value)) return std::nullopt;
   const std::vector<Line> lines = SplitLines(text);
   std::string_view eol = "\r\n";
   for (const Line& line : lines) {
-    if (!line.eol.empty()) {
+    if (line.eol.ends_with('\n')) {
       eol = line.eol;
       break;
     }
@@ -151,9 +161,16 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
     out.append(lines[i].eol);
   }
   if (!place.keyLine && !place.sectionEnd) {
-    if (!lines.empty() && lines.back().eol.empty()) out.append(eol);
+    // A CR alone ends a line only at the end of the text; what follows must not join it.
+    if (!lines.empty() && !lines.back().eol.ends_with('\n')) {
+      out.append(lines.back().eol.empty() ? eol : "\n");
+    }
     out.append("[").append(section).append("]").append(eol).append(keyLine).append(eol);
   }
+
+  IniValues expected = AllIniValues(text);
+  expected.insert_or_assign({IniName(section), IniName(key)}, std::string(value));
+  if (AllIniValues(out) != expected) return std::nullopt;
   return out;
 }
 

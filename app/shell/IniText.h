@@ -1,7 +1,9 @@
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // INI text as the Windows profile functions treat it: "[Section]" header lines, "Key=Value"
 // lines, ';' comment lines. Section and key names match without regard to ASCII letter case and
@@ -15,16 +17,25 @@ namespace shell {
 std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
                                         std::string_view key);
 
-// Whether section, key and value can be written so that they read back: no line breaks
-// anywhere, a section without ']', a key without '=' that does not start a header or comment.
-bool IsWritableIniItem(std::string_view section, std::string_view key, std::string_view value);
+// A section or key name as reads match it: without the blanks around it, ASCII letters in
+// lower case.
+std::string IniName(std::string_view name);
+
+// Every key of the text that a read can reach, by section and key name (IniName), with the
+// value FindIniValue gives for it.
+using IniValues = std::map<std::pair<std::string, std::string>, std::string>;
+IniValues AllIniValues(std::string_view text);
 
 // The text with key set to value in section: the key line that FindIniValue would read is
 // replaced, else a line is added after the last line of the section's first occurrence, else
-// the section is appended. Every other line stays byte for byte. New lines use the text's own
-// line end (CR LF for a text without one). A value whose blanks or quotes reading would strip
-// is written in double quotes, so it reads back as given.
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value);
+// the section is appended. Every other line stays as it was; a last line that ends in a CR alone
+// gets its LF, so nothing can be joined to it. New lines use the text's own line end (CR LF for
+// a text without one). A value whose blanks or quotes reading would strip is written in double
+// quotes, so it reads back as given.
+// Nothing when the item cannot be written so that it reads back (line breaks anywhere, a
+// section with ']', a key with '=' or one that starts a header or comment), or when the new text
+// would not read back as exactly the old keys with this one set.
+std::optional<std::string> SetIniValue(std::string_view text, std::string_view section,
+                                       std::string_view key, std::string_view value);
 
 }  // namespace shell

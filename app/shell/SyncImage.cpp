@@ -11,9 +11,10 @@
 
 namespace shell {
 
+using platform::DescribeReadFailure;
+using platform::MessageExcerpt;
 using platform::ReadOutcome;
 using platform::ReadTextFile;
-using platform::ReplaceTextFile;
 
 std::array<std::int32_t, kPrgDataWords> PrgData{};
 std::string CurFileName;
@@ -36,7 +37,7 @@ bool CellIsMember(const std::string& text) {
 }
 
 // Splits a ZEL text into its values; quotes are taken off, leading blanks skipped.
-std::vector<std::string> ZelTokens(const std::string& text) {
+std::vector<std::string> ZelTokens(std::string_view text) {
   std::vector<std::string> tokens;
   size_t i = 0;
   const size_t n = text.size();
@@ -46,15 +47,15 @@ std::vector<std::string> ZelTokens(const std::string& text) {
     std::string token;
     if (text[i] == '"') {
       const size_t close = text.find('"', i + 1);
-      const size_t stop = close == std::string::npos ? n : close;
+      const size_t stop = close == std::string_view::npos ? n : close;
       token = text.substr(i + 1, stop - i - 1);
       i = stop == n ? n : stop + 1;
       while (i < n && text[i] != ',' && text[i] != '\r' && text[i] != '\n') ++i;
     } else {
       const size_t stop = text.find_first_of(",\r\n", i);
-      token = text.substr(i, (stop == std::string::npos ? n : stop) - i);
+      token = text.substr(i, (stop == std::string_view::npos ? n : stop) - i);
       while (!token.empty() && (token.back() == ' ' || token.back() == '\t')) token.pop_back();
-      i = stop == std::string::npos ? n : stop;
+      i = stop == std::string_view::npos ? n : stop;
     }
     tokens.push_back(token);
     // One separator ends the value; a CR LF pair counts as one line end.
@@ -71,7 +72,10 @@ std::optional<std::int32_t> ParseWord(const std::string& token) {
   char* end = nullptr;
   errno = 0;
   const long long value = std::strtoll(token.c_str(), &end, 10);
-  if (end == token.c_str() || *end != '\0' || errno != 0) return std::nullopt;
+  // The whole token must be the number: a NUL inside it would end strtoll's text early.
+  if (end == token.c_str() || end != token.c_str() + token.size() || errno != 0) {
+    return std::nullopt;
+  }
   if (value < std::numeric_limits<std::int32_t>::min() ||
       value > std::numeric_limits<std::int32_t>::max()) {
     return std::nullopt;
@@ -79,20 +83,14 @@ std::optional<std::int32_t> ParseWord(const std::string& token) {
   return static_cast<std::int32_t>(value);
 }
 
-std::string ReadFailure(const std::string& path, ReadOutcome outcome) {
-  if (outcome == ReadOutcome::Missing) return path + ": the file does not exist.";
-  return path + ": the file cannot be read (" + std::strerror(errno) + ").";
+// Reads a file of at most maxBytes; the failure's description names the file.
+std::optional<std::string> ReadBoundedFile(const std::string& path, std::size_t maxBytes,
+                                           std::string& text) {
+  const ReadOutcome outcome = ReadTextFile(path, maxBytes, text);
+  if (outcome == ReadOutcome::Read) return std::nullopt;
+  return path + ": " + DescribeReadFailure(outcome, maxBytes);
 }
 
-std::optional<std::string> WriteLines(const std::string& path,
-                                      const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + kCrLf;
-  if (!ReplaceTextFile(path, text)) {
-    return path + ": the file cannot be written (" + std::strerror(errno) + ").";
-  }
-  return std::nullopt;
-}
 
 }  // namespace
 
@@ -144,21 +142,18 @@ void SetDataSetNames(const std::string& zelPath) {
   CsvFileName = axisdata::BaseFileName + ".CSV";
 }
 
-std::optional<std::string> ReadZelFile(const std::string& path,
-                                       std::array<std::int32_t, kZelWords>& words) {
-  std::string text;
-  const ReadOutcome outcome = ReadTextFile(path, text);
-  if (outcome != ReadOutcome::Read) return ReadFailure(path, outcome);
+std::optional<std::string> ParseZelText(std::string_view text,
+                                        std::array<std::int32_t, kZelWords>& words) {
   const std::vector<std::string> tokens = ZelTokens(text);
   if (tokens.size() < static_cast<size_t>(kZelWords)) {
-    return path + ": the file ends after " + std::to_string(tokens.size()) + " of " +
+    return "the file ends after " + std::to_string(tokens.size()) + " of " +
            std::to_string(kZelWords) + " values.";
   }
   std::array<std::int32_t, kZelWords> read{};
   for (int i = 0; i < kZelWords; ++i) {
     const std::optional<std::int32_t> value = ParseWord(tokens[i]);
     if (!value) {
-      return path + ": value " + std::to_string(i + 1) + " (\"" + tokens[i] +
+      return "value " + std::to_string(i + 1) + " (\"" + MessageExcerpt(tokens[i]) +
              "\") is not a whole number in the 32-bit range.";
     }
     read[i] = *value;
@@ -167,14 +162,25 @@ std::optional<std::string> ReadZelFile(const std::string& path,
   return std::nullopt;
 }
 
-std::optional<std::string> WriteZelFile(const std::string& path, bool quoted) {
-  std::vector<std::string> lines;
-  lines.reserve(kZelWords);
-  for (int i = 0; i < kZelWords; ++i) {
-    const std::string value = std::to_string(PrgData[i]);
-    lines.push_back(quoted ? "\"" + value + "\"" : value);
+std::string ZelText(std::span<const std::int32_t, kZelWords> words, bool quoted) {
+  std::string text;
+  for (const std::int32_t word : words) {
+    const std::string value = std::to_string(word);
+    text += (quoted ? "\"" + value + "\"" : value) + kCrLf;
   }
-  return WriteLines(path, lines);
+  return text;
+}
+
+std::optional<std::string> ReadZelFile(const std::string& path,
+                                       std::array<std::int32_t, kZelWords>& words) {
+  std::string text;
+  if (auto failure = ReadBoundedFile(path, kZelMaxBytes, text)) return failure;
+  if (auto error = ParseZelText(text, words)) return path + ": " + *error;
+  return std::nullopt;
+}
+
+std::optional<std::string> WriteZelFile(const std::string& path, bool quoted) {
+  return platform::WriteTextFile(path, ZelText(std::span(PrgData).first<kZelWords>(), quoted));
 }
 
 std::vector<std::string> WriteCSVString(const platform::CellGrid& grid) {
@@ -190,47 +196,72 @@ std::vector<std::string> WriteCSVString(const platform::CellGrid& grid) {
   return lines;
 }
 
+std::vector<std::string_view> CsvCells(std::string_view line, int cols) {
+  std::vector<std::string_view> cells;
+  std::string_view::size_type pos = 0;
+  while (static_cast<int>(cells.size()) < cols) {
+    const std::string_view::size_type comma = line.find(',', pos);
+    if (comma == std::string_view::npos) {
+      cells.resize(static_cast<size_t>(cols), line.substr(pos));
+      break;
+    }
+    cells.push_back(line.substr(pos, comma - pos));
+    pos = comma + 1;
+  }
+  return cells;
+}
+
 void SetGridData(platform::CellGrid& grid, const std::vector<std::string>& lines) {
   for (int r = 0; r < static_cast<int>(lines.size()) && r < grid.Rows(); ++r) {
-    const std::string& line = lines[r];
-    std::string::size_type pos = 0;
-    for (int c = 0; c < grid.Cols(); ++c) {
-      const std::string::size_type comma = line.find(',', pos);
-      if (comma == std::string::npos) {
-        const std::string rest = pos <= line.size() ? line.substr(pos) : std::string();
-        for (int k = c; k < grid.Cols(); ++k) grid.SetCellText(r, k, rest);
-        break;
-      }
-      grid.SetCellText(r, c, line.substr(pos, comma - pos));
-      pos = comma + 1;
-    }
+    const std::vector<std::string_view> cells = CsvCells(lines[r], grid.Cols());
+    for (int c = 0; c < grid.Cols(); ++c) grid.SetCellText(r, c, std::string(cells[c]));
   }
 }
 
-std::optional<std::string> WriteCsvFile(const std::string& path,
-                                        const std::vector<std::string>& lines) {
-  return WriteLines(path, lines);
-}
-
-std::optional<std::string> ReadCsvFile(const std::string& path, std::vector<std::string>& lines) {
-  std::string text;
-  const ReadOutcome outcome = ReadTextFile(path, text);
-  if (outcome != ReadOutcome::Read) return ReadFailure(path, outcome);
+std::optional<std::string> ParseCsvText(std::string_view text, std::vector<std::string>& lines) {
   std::vector<std::string> read;
-  std::string::size_type pos = 0;
+  std::string_view::size_type pos = 0;
   while (pos < text.size() && read.size() < static_cast<size_t>(kCsvLines)) {
-    std::string::size_type end = text.find_first_of("\r\n", pos);
-    if (end == std::string::npos) end = text.size();
-    read.push_back(text.substr(pos, end - pos));
+    std::string_view::size_type end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = text.size();
+    read.emplace_back(text.substr(pos, end - pos));
     pos = end;
     if (pos < text.size() && text[pos] == '\r') ++pos;
     if (pos < text.size() && text[pos] == '\n') ++pos;
   }
-  lines = read;
   if (read.size() < static_cast<size_t>(kCsvLines)) {
-    return path + ": the file holds " + std::to_string(read.size()) + " of " +
-           std::to_string(kCsvLines) + " lines.";
+    return "the file holds " + std::to_string(read.size()) + " of " + std::to_string(kCsvLines) +
+           " lines.";
   }
+  // A line without commas would repeat its whole rest into every cell of the row.
+  for (size_t r = 0; r < read.size(); ++r) {
+    for (const std::string_view cell : CsvCells(read[r], kSyncGridCols)) {
+      if (cell.size() > kCsvCellMaxLength) {
+        return "line " + std::to_string(r + 1) + " holds a cell of more than " +
+               std::to_string(kCsvCellMaxLength) + " characters (\"" + MessageExcerpt(cell) +
+               "\").";
+      }
+    }
+  }
+  lines = std::move(read);
+  return std::nullopt;
+}
+
+std::string CsvText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + kCrLf;
+  return text;
+}
+
+std::optional<std::string> WriteCsvFile(const std::string& path,
+                                        const std::vector<std::string>& lines) {
+  return platform::WriteTextFile(path, CsvText(lines));
+}
+
+std::optional<std::string> ReadCsvFile(const std::string& path, std::vector<std::string>& lines) {
+  std::string text;
+  if (auto failure = ReadBoundedFile(path, kCsvMaxBytes, text)) return failure;
+  if (auto error = ParseCsvText(text, lines)) return path + ": " + *error;
   return std::nullopt;
 }
 

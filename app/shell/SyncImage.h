@@ -1,8 +1,11 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/CellGrid.h"
@@ -47,11 +50,24 @@ void WritePrgData(const platform::CellGrid& grid, int model);
 // path when it has none), the CSV name the base name & ".CSV".
 void SetDataSetNames(const std::string& zelPath);
 
-// Reads the 133 words of a ZEL file: values separated by line ends or commas, bare or in double
-// quotes, leading blanks skipped; anything after the 133rd value is ignored. On failure the
-// words are untouched and the result describes what is wrong.
+// The largest files the readers take. A ZEL file of 133 quoted values is under 2 KB and a CSV
+// file of 9 rows of 17 cells under 11 KB; the rest is room for blanks and lines a user added.
+constexpr std::size_t kZelMaxBytes = 64 * 1024;
+constexpr std::size_t kCsvMaxBytes = 64 * 1024;
+// A cell holds "0" or "1", a header text or a group name; an imported cell may be no longer.
+constexpr std::size_t kCsvCellMaxLength = 64;
+
+// The 133 words of a ZEL text: values separated by line ends or commas, bare or in double quotes,
+// leading blanks skipped; anything after the 133rd value is ignored. On failure the words are
+// untouched and the result describes what is wrong.
+[[nodiscard]] std::optional<std::string> ParseZelText(
+    std::string_view text, std::array<std::int32_t, kZelWords>& words);
+// The words quoted ("5") or bare (5), one per CR LF line.
+std::string ZelText(std::span<const std::int32_t, kZelWords> words, bool quoted);
+
+// Reads a ZEL file (ParseZelText); the description of a failure names the file.
 [[nodiscard]] std::optional<std::string> ReadZelFile(const std::string& path,
-                                       std::array<std::int32_t, kZelWords>& words);
+                                                     std::array<std::int32_t, kZelWords>& words);
 
 // Writes words 0-132 of the image, quoted ("5") or bare (5), one per CR LF line. The file is
 // replaced as a whole or not at all; the result describes a failure.
@@ -60,14 +76,24 @@ void SetDataSetNames(const std::string& zelPath);
 // The grid's rows as CSV lines (cells joined with ",", CR LF pairs inside cells removed).
 std::vector<std::string> WriteCSVString(const platform::CellGrid& grid);
 
-// Puts CSV lines into the grid: fields up to the next ","; when no "," follows, the rest of the
-// line fills every remaining column of the row; fields beyond the grid's columns are ignored.
+// The texts of a row of `cols` cells from one CSV line: fields up to the next ","; when no ","
+// follows, the rest of the line fills every remaining cell; fields beyond `cols` are ignored.
+std::vector<std::string_view> CsvCells(std::string_view line, int cols);
+
+// Puts CSV lines into the grid, each line's cells as CsvCells gives them.
 void SetGridData(platform::CellGrid& grid, const std::vector<std::string>& lines);
 
+// The first 9 lines of a CSV text (line ends CR LF, LF or CR). Fewer lines, or a cell longer
+// than kCsvCellMaxLength, is a failure that leaves lines untouched.
+[[nodiscard]] std::optional<std::string> ParseCsvText(std::string_view text,
+                                                      std::vector<std::string>& lines);
+// The lines, each ended with CR LF.
+std::string CsvText(const std::vector<std::string>& lines);
+
 [[nodiscard]] std::optional<std::string> WriteCsvFile(const std::string& path,
-                                        const std::vector<std::string>& lines);
-// Reads the first 9 lines; fewer is a failure.
+                                                      const std::vector<std::string>& lines);
+// Reads a CSV file (ParseCsvText); the description of a failure names the file.
 [[nodiscard]] std::optional<std::string> ReadCsvFile(const std::string& path,
-                                                  std::vector<std::string>& lines);
+                                                     std::vector<std::string>& lines);
 
 }  // namespace shell

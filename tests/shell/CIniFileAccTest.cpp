@@ -155,6 +155,52 @@ TEST_F(IniFile, WritesChangeOnlyTheirLine) {
   }
 }
 
+TEST_F(IniFile, AWriteNeverChangesAnotherKey) {
+  struct Case {
+    const char* name;
+    std::string before;
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  const Case cases[] = {
+      // A last line ending in a CR alone: the new section must not join the value.
+      {"lone CR, new section", "[Config]\r\nLANG=EU\r", "Window", "DEFAULT", "0"},
+      {"lone CR, new key", "[Config]\r\nLANG=EU\r", "Config", "X", "1"},
+      {"only lone CRs", "[Config]\rLANG=EU\r", "Window", "TOP", "5"},
+      {"LF then lone CR", "[Config]\nLANG=EU\r", "Window", "TOP", "5"},
+  };
+  for (const Case& c : cases) {
+    Put(c.before);
+    const std::string lang = ini_.Item("Config", "LANG");
+    ini_.Item(c.section, c.key, c.value);
+    if (ini_.WrStatus()) {
+      EXPECT_EQ(ini_.Item(c.section, c.key), c.value) << c.name;
+    } else {
+      EXPECT_EQ(Get(), c.before) << c.name;
+    }
+    EXPECT_EQ(ini_.Item("Config", "LANG"), lang) << c.name;
+  }
+  Put("[Config]\r\nLANG=EU\r");
+  ini_.Item("Window", "DEFAULT", "0");
+  EXPECT_TRUE(ini_.WrStatus());
+  EXPECT_EQ(Get(), "[Config]\r\nLANG=EU\r\n[Window]\r\nDEFAULT=0\r\n");
+}
+
+TEST_F(IniFile, AReadOnlyOrOversizedFileIsNotWritten) {
+  Put("[Config]\r\nLANG=JP\r\n");
+  fs::permissions(Path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  ini_.Item("Config", "LANG", "SC");
+  EXPECT_FALSE(ini_.WrStatus());
+  EXPECT_EQ(ini_.Item("Config", "LANG"), "JP");
+
+  fs::remove(Path());
+  Put("[Config]\r\nLANG=JP\r\n" + std::string(1024 * 1024, ';'));
+  EXPECT_EQ(ini_.Item("Config", "LANG"), "ERROR");
+  ini_.Item("Config", "LANG", "SC");
+  EXPECT_FALSE(ini_.WrStatus());
+}
+
 TEST_F(IniFile, ValuesReadBackAsWritten) {
   for (const char* value : {"", "JP", " padded ", "\"quoted\"", "'q'", "a=b ; c", "日本語"}) {
     ini_.Item("Config", "LANG", value);

@@ -213,6 +213,32 @@ TEST_F(EndToEndTest, AFailedUploadIsReportedAndChangesNothing) {
   EXPECT_FALSE(shell::DataModified);
 }
 
+TEST_F(EndToEndTest, ALostLineFailsTheTransferWithoutACancel) {
+  FormMain& main = OpenOnline();
+  gateway_.data.word_image = GatewayImage();
+  const auto before = shell::PrgData;
+  GatewayThread side(gateway_, {.poll_data = 0, .fault = {FaultKind::Silence, 40}});
+  bool lost = false;
+  int stepsAfter = 0;
+  ui.onProcessEvents = [&] {
+    FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
+    // Far more steps than noticing takes: a loss that goes unnoticed ends by Cancel, silently.
+    if (lost && ++stepsAfter == 20) msg.BtnCommand->click();
+    if (lost || msg.ProgressBar1->value() < 40) return;
+    side.wait();  // the gateway has gone quiet; now its side of the line goes away
+    sim_.hang_up();
+    lost = true;
+  };
+
+  main.mnuUpload_Click();
+
+  EXPECT_TRUE(lost);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Upload was failed.");
+  EXPECT_TRUE(ImageUnchanged(before));
+  EXPECT_TRUE(main.isEnabled());
+}
+
 TEST_F(EndToEndTest, TheFirstPollWaitCanBeGivenUp) {
   std::jthread gateway([&](std::stop_token stop) {
     while (!stop.stop_requested()) gateway_.poll(0x80000000u, stop);

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -324,6 +325,43 @@ TEST_F(FormMainTest, CsvExportAndImportOfOneModel) {
   EXPECT_EQ(Cell(main, 1, 1), "1");
 }
 
+TEST_F(FormMainTest, AnImportWithAnOverlongCellLeavesTheGridAsItWas) {
+  FormMain& main = OpenOffline();
+  std::string in = "Sync. Ax\r\nGroup0,1," + std::string(60'000, '1') + "\r\n";
+  for (int g = 1; g < 8; ++g) in += "Group" + std::to_string(g) + ",0\r\n";
+  WriteFile("long.csv", in);
+  ui.dialogAnswers = {Path("long.csv")};
+  main.mnuCSVImport_Click();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("line 2 holds a cell of more than 64"), std::string::npos);
+  EXPECT_EQ(Cell(main, 1, 1), "0");
+  EXPECT_EQ(Cell(main, 1, 2), "0");
+  EXPECT_FALSE(shell::DataModified);
+}
+
+TEST_F(FormMainTest, AReadOnlyTargetFailsSaveExportAndTheClosePrompt) {
+  FormMain& main = OpenOffline();
+  for (const char* name : {"locked.zel", "locked.csv"}) {
+    WriteFile(name, "old");
+    std::filesystem::permissions(Path(name), std::filesystem::perms::owner_read);
+  }
+  shell::CurFileName = Path("locked.zel");
+  shell::DataModified = true;
+  EXPECT_FALSE(main.mnuSave_Click());
+  ui.dialogAnswers = {Path("locked.csv")};
+  main.mnuCSVExport_Click();
+  ui.answers = {MsgAnswer::Yes};
+  main.close();
+  EXPECT_TRUE(Forms::IsLoaded(FormId::Main));
+  EXPECT_TRUE(shell::DataModified);
+  ASSERT_EQ(ui.messages.size(), 4u);  // save, export, the prompt, its save
+  for (const size_t i : {0u, 1u, 3u}) {
+    EXPECT_NE(ui.messages[i].text.find("Permission denied"), std::string::npos) << ui.messages[i].text;
+  }
+  EXPECT_EQ(ReadFile(Path("locked.zel")), "old");
+  EXPECT_EQ(ReadFile(Path("locked.csv")), "old");
+}
+
 TEST_F(FormMainTest, HelpAndVersion) {
   FormMain& main = OpenOffline();
   ui.documentOpens = false;
@@ -355,6 +393,10 @@ TEST_F(FormMainTest, GeometryFromTheIniFile) {
        QSize(600, 400)},
       {"[Window]\r\nDEFAULT=0\r\nWIDTH=wide\r\n", false, QSize(682, 453)},  // unreadable: default
       {"[Window]\r\nDEFAULT=1\r\nWIDTH=9000\r\nHEIGHT=6000\r\n", false, QSize(682, 453)},
+      // No larger than the screen's free area, and on it.
+      {"[Window]\r\nDEFAULT=0\r\nWIDTH=2147483647\r\nHEIGHT=2147483647\r\n"
+       "LEFT=2147483647\r\nTOP=-2147483648\r\n",
+       false, QGuiApplication::primaryScreen()->availableGeometry().size()},
   };
   for (const Case& c : cases) {
     WriteFile("vuzovid.ini", c.ini);
@@ -362,6 +404,8 @@ TEST_F(FormMainTest, GeometryFromTheIniFile) {
     EXPECT_EQ(main.windowState().testFlag(Qt::WindowMaximized), c.maximized) << c.ini;
     if (!c.maximized) {
       EXPECT_EQ(main.size(), c.size) << c.ini;
+      EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(main.geometry()))
+          << c.ini;
     }
     Forms::Unload(FormId::Main);
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -113,6 +114,87 @@ TEST_F(SyncImageTest, BadFilesAreDescribedAndLeaveTheWordsAlone) {
     EXPECT_NE(error->find(c.described), std::string::npos) << *error;
     EXPECT_EQ(words[0], 77) << c.name;
   }
+}
+
+TEST_F(SyncImageTest, ABadValueIsQuotedByAShortExcerptOnly) {
+  // Near the size bound: the whole value in a message box took seconds to lay out.
+  Write("long.zel", ZelText({"0", std::string(60'000, '7') + "x"}));
+  std::array<int32_t, shell::kZelWords> words{};
+  const std::optional<std::string> error = shell::ReadZelFile(Path("long.zel"), words);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->find("value 2 (\"77777777777777777777...\")"), std::string::npos) << *error;
+  EXPECT_LT(error->size(), Path("long.zel").size() + 100);
+}
+
+TEST_F(SyncImageTest, AValueWithANulInsideIsNoNumber) {
+  Write("nul.zel", ZelText({"1", std::string("5\0" "7", 3), std::string("\"6\0\"", 4)}));
+  std::array<int32_t, shell::kZelWords> words;
+  words.fill(77);
+  const std::optional<std::string> error = shell::ReadZelFile(Path("nul.zel"), words);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->find("value 2 (\"5?7\")"), std::string::npos) << *error;
+  EXPECT_EQ(words[0], 77);
+}
+
+TEST_F(SyncImageTest, OnlyRegularFilesWithinTheBoundAreRead) {
+  ASSERT_EQ(mkfifo(Path("pipe.zel").c_str(), 0644), 0);
+  Write("big.zel", ZelText({}) + std::string(shell::kZelMaxBytes, ' '));
+  Write("big.csv", std::string(shell::kCsvMaxBytes + 1, '\n'));
+  std::array<int32_t, shell::kZelWords> words{};
+  std::vector<std::string> lines;
+  const std::optional<std::string> errors[] = {
+      shell::ReadZelFile(Path("pipe.zel"), words),
+      shell::ReadZelFile(Path("big.zel"), words),
+      shell::ReadCsvFile(Path("big.csv"), lines),
+  };
+  const char* described[] = {"not a regular file", "larger than 65536 bytes",
+                             "larger than 65536 bytes"};
+  for (size_t i = 0; i < std::size(errors); ++i) {
+    ASSERT_TRUE(errors[i].has_value()) << i;
+    EXPECT_NE(errors[i]->find(described[i]), std::string::npos) << *errors[i];
+  }
+}
+
+TEST_F(SyncImageTest, ACellLongerThanTheBoundRefusesTheImport) {
+  const std::string rows = "Group0,1\r\nGroup1,0\r\n";
+  const std::string tail = "Group3\r\nGroup4\r\nGroup5\r\nGroup6\r\nGroup7\r\n";
+  struct Case {
+    const char* name;
+    std::string group2;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"at-bound.csv", "Group2," + std::string(shell::kCsvCellMaxLength, '1'), false},
+      {"no-commas.csv", std::string(shell::kCsvCellMaxLength + 1, '1'), true},
+      {"long-field.csv", "Group2,1," + std::string(40'000, '0') + ",1", true},
+  };
+  for (const Case& c : cases) {
+    Write(c.name, "Sync. Ax\r\n" + rows + c.group2 + "\r\n" + tail);
+    std::vector<std::string> lines = {"untouched"};
+    const std::optional<std::string> error = shell::ReadCsvFile(Path(c.name), lines);
+    EXPECT_EQ(error.has_value(), c.refused) << c.name;
+    if (!c.refused) continue;
+    EXPECT_NE(error->find("line 4 holds a cell of more than 64 characters"), std::string::npos)
+        << *error;
+    EXPECT_LT(error->size(), Path(c.name).size() + 120);
+    EXPECT_EQ(lines, std::vector<std::string>{"untouched"});
+  }
+}
+
+TEST_F(SyncImageTest, AReadOnlyFileIsNotReplaced) {
+  Write("locked.zel", "old");
+  Write("locked.csv", "old");
+  for (const char* name : {"locked.zel", "locked.csv"}) chmod(Path(name).c_str(), 0444);
+  const std::optional<std::string> errors[] = {
+      shell::WriteZelFile(Path("locked.zel"), true),
+      shell::WriteCsvFile(Path("locked.csv"), {"a"}),
+  };
+  for (const auto& error : errors) {
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("Permission denied"), std::string::npos) << *error;
+  }
+  EXPECT_EQ(Read("locked.zel"), "old");
+  EXPECT_EQ(Read("locked.csv"), "old");
 }
 
 TEST_F(SyncImageTest, AFailedWriteIsDescribed) {

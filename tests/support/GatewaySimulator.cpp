@@ -50,7 +50,12 @@ GatewaySimulator::GatewaySimulator() {
 
 GatewaySimulator::~GatewaySimulator() {
   ::close(slave_);
+  if (master_ >= 0) ::close(master_);
+}
+
+void GatewaySimulator::hang_up() {
   ::close(master_);
+  master_ = -1;
 }
 
 termios GatewaySimulator::slave_settings() const {

@@ -32,6 +32,10 @@ class GatewaySimulator {
   termios slave_settings() const;
   void set_slave_settings(const termios& settings);
 
+  // The gateway's side of the line goes away, as when a USB serial adapter is pulled out: the
+  // master side closes and the PC's side hangs up. Nothing can be sent or received afterwards.
+  void hang_up();
+
   // Sends any bytes: noise, half frames, broken frames.
   void send(std::string_view bytes);
   void send_command(const Command& command, HexCase hex_case = HexCase::Upper);
