@@ -166,15 +166,17 @@ TEST_F(ComEditCoreTest, ZeroLeadIsRefusedAndTheUnitsStay) {
     const char* name;
     int code;
     int expansionByte;
+    const char* lead;
   };
-  const Case cases[] = {{"UserLinearWithoutExpansion", 3, 0},
-                        {"UserLinearLeadZero", 0x10 + 0x30, 0},
-                        {"RotaryWithoutExpansion", 1, 0},
-                        {"DamagedTypeWord", 300, 0}};
+  const Case cases[] = {{"UserLinearWithoutExpansion", 3, 0, "0"},
+                        {"UserLinearLeadZero", 0x40, 0, "0"},
+                        {"RotaryWithoutExpansion", 1, 0, " 0"},
+                        {"DamagedTypeWord", 300, 0, "0"}};
   for (const Case& c : cases) {
     ui.messages.clear();
     SetAxis(c.code, c.expansionByte);
     Read();
+    EXPECT_EQ(F().lead, c.lead) << c.name;
     ASSERT_EQ(ui.messages.size(), 1u) << c.name;
     EXPECT_EQ(ui.messages[0].text, "Pitch=0 is not allowed.") << c.name;
     EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation) << c.name;
