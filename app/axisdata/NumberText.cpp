@@ -96,6 +96,24 @@ std::string FormatWhole(double x) {
   return std::string(buf, written.ptr);
 }
 
+std::string FormatGeneral(double x) {
+  if (!std::isfinite(x)) return FormatWhole(x);
+  char buf[32];
+  const auto written =
+      std::to_chars(buf, buf + sizeof buf, x == 0 ? 0.0 : x, std::chars_format::general, 15);
+  std::string text(buf, written.ptr);
+  for (char& c : text) {
+    if (c == '.') c = platform::DecimalSign();
+  }
+  return text;
+}
+
+std::string FormatSignPlace(double x) {
+  std::string text = FormatGeneral(x);
+  if (text.front() != '-') text.insert(0, 1, ' ');
+  return text;
+}
+
 std::string FormatFixed(double x, int decimals) {
   if (!std::isfinite(x)) return FormatWhole(x);
   const double scaled = std::round(Snap(Snap(x) * std::pow(10.0, decimals)));

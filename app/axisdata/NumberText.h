@@ -33,4 +33,13 @@ std::string FormatFixed(double x, int decimals);
 // A whole-numbered x as decimal digits ("-3", never "-0").
 std::string FormatWhole(double x);
 
+// x with up to 15 significant digits and no trailing zeros, the way a number is written out
+// without a format ("2.5", "0.6" for 0.2 x 3, "51.4285714285714"); an exponent only where fixed
+// notation would need more digits ("1e-05"). Never "-0".
+std::string FormatGeneral(double x);
+
+// FormatGeneral with a blank in front of a value that is not negative, where a minus would
+// stand (" 2.5", "-2.5").
+std::string FormatSignPlace(double x);
+
 }  // namespace axisdata

@@ -24,6 +24,7 @@ TEST_F(CommaSign, FormattingWritesTheComma) {
   EXPECT_EQ(FormatPulses(8000), "100,00");
   EXPECT_EQ(SpeedCodeToText(1500), "50,00");
   EXPECT_EQ(AccCodeToText(1000), "1,701");
+  EXPECT_EQ(FormatGeneral(-2.5), "-2,5");
   DispMode = 2;
   EXPECT_EQ(FormatValue(kHundredths, 150), "1,50");
   EXPECT_EQ(FormatValue(kSpeedCode16, 100), "53,33");

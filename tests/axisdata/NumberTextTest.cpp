@@ -64,6 +64,22 @@ TEST(FormatWhole, NeverWritesMinusZero) {
   EXPECT_EQ(FormatWhole(4294967296.0), "4294967296");
 }
 
+TEST(FormatGeneral, FifteenSignificantDigitsWithoutTrailingZeros) {
+  const std::pair<double, const char*> cases[] = {
+      {2.5, "2.5"},        {0.2 * 3, "0.6"},  {360.0 / 7, "51.4285714285714"}, {-0.0, "0"},
+      {-12, "-12"},        {36000, "36000"},  {0.00001, "1e-05"},              {1.885, "1.885"},
+      {100.0 / 224, "0.446428571428571"},
+  };
+  for (const auto& [x, text] : cases) EXPECT_EQ(FormatGeneral(x), text) << x;
+}
+
+TEST(FormatSignPlace, BlankWhereTheMinusWouldStand) {
+  EXPECT_EQ(FormatSignPlace(50), " 50");
+  EXPECT_EQ(FormatSignPlace(0), " 0");
+  EXPECT_EQ(FormatSignPlace(-0.0), " 0");
+  EXPECT_EQ(FormatSignPlace(-2.5), "-2.5");
+}
+
 TEST(ParseNumber, ReadsDecimalNumbers) {
   const std::pair<const char*, double> cases[] = {
       {"100", 100}, {" 1.5 ", 1.5}, {"-2", -2},       {"+3", 3},          {".5", 0.5},

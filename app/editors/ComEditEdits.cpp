@@ -1,0 +1,219 @@
+// The user's edits in the common-parameter editor and the store of its fields.
+#include <cstdlib>
+#include <iterator>
+
+#include "axisdata/ConversionError.h"
+#include "axisdata/NumberText.h"
+#include "axisdata/Selection.h"
+#include "axisdata/Units.h"
+#include "editors/ComEditCore.h"
+#include "editors/EditorText.h"
+#include "platform/UiServices.h"
+
+namespace editors {
+
+namespace {
+
+using namespace axisdata;
+
+// A catalogue model's limits lie this far beyond the home end, and its stroke is at least
+// kMinStrokePulses.
+constexpr std::int32_t kHomeMarginPulses = 8;
+constexpr std::int32_t kMinStrokePulses = 32;
+
+enum EditorTextId : int {
+  kFwdLimitCaption = 233,
+  kRvsLimitCaption = 234,
+  kFwdZoneCaption = 238,
+  kRvsZoneCaption = 239,
+  kHomeSpeedCaption = 327,
+  kHomeCurrentCaption = 329,
+  kNotStoredMessage = 160,
+};
+
+// Converts one box; on failure tells the user which box held the text and that nothing was
+// stored.
+template <class Convert>
+bool ReadBox(const std::string& text, int caption, Convert convert, std::int32_t& value) {
+  try {
+    value = convert(text);
+    return true;
+  } catch (const ConversionError&) {
+    platform::Ui().MessageBox(EditorText(caption) + ": " + text + "\n" +
+                                  EditorText(kNotStoredMessage),
+                              platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+    return false;
+  }
+}
+
+// The homing current in percent as a whole number, scaled to the word.
+std::int32_t HomeCurrentWord(std::string_view text) {
+  return RoundToInt32(RoundHalfEven(ParseNumber(text)) * kHomeCurrentFullScale / 100);
+}
+
+}  // namespace
+
+std::string& ComEditCore::Text(ComBox box) {
+  switch (box) {
+    case ComBox::FwdLimit:
+      return fields_.fwdLimit;
+    case ComBox::RvsLimit:
+      return fields_.rvsLimit;
+    case ComBox::Stroke:
+      return fields_.stroke;
+    case ComBox::FwdZone:
+      return fields_.fwdZone;
+    case ComBox::RvsZone:
+      return fields_.rvsZone;
+    case ComBox::HomeSpeed:
+      return fields_.homeSpeed;
+    case ComBox::HomeCurrent:
+      break;
+  }
+  return fields_.homeCurrent;
+}
+
+void ComEditCore::SetText(ComBox box, std::string text) { Text(box) = std::move(text); }
+
+void ComEditCore::CommitBox(ComBox box) {
+  const Batch batch(*this);
+  try {
+    switch (box) {
+      case ComBox::FwdLimit:
+        FwdLimitPulses = UnitToPulses(fields_.fwdLimit);
+        break;
+      case ComBox::RvsLimit:
+        RvsLimitPulses = UnitToPulses(fields_.rvsLimit);
+        break;
+      case ComBox::FwdZone:
+        fwdZone_ = UnitToPulses(fields_.fwdZone);
+        break;
+      case ComBox::RvsZone:
+        rvsZone_ = UnitToPulses(fields_.rvsZone);
+        break;
+      case ComBox::Stroke:
+        ApplyStroke();
+        break;
+      case ComBox::HomeSpeed:
+      case ComBox::HomeCurrent:
+        break;  // read by OK only
+    }
+  } catch (const ConversionError&) {
+    // The box keeps the typed text; OK names it and stores nothing.
+  }
+}
+
+void ComEditCore::ApplyStroke() {
+  if (!CatalogueModel) return;
+  if (UnitToPulses(fields_.stroke) > strokeMax_) fields_.stroke = FormatPulses(strokeMax_);
+  if (UnitToPulses(fields_.stroke) < kMinStrokePulses) {
+    fields_.stroke = FormatPulses(kMinStrokePulses);
+  }
+  const double stroke = UnitToPulses(fields_.stroke);
+  const bool homeAtReverse = fields_.homeIndex == kReverseEndEntry;
+  const double forward = homeAtReverse ? -kHomeMarginPulses - stroke : -kHomeMarginPulses;
+  const double reverse = homeAtReverse ? kHomeMarginPulses : stroke + kHomeMarginPulses;
+  fields_.fwdLimit = FormatPulses(forward);
+  fields_.rvsLimit = FormatPulses(reverse);
+}
+
+void ComEditCore::ComboType_Click(int index) {
+  const Batch batch(*this);
+  fields_.typeIndex = index;
+  TypeChanged();
+}
+
+void ComEditCore::ComboReso_Click(int index) {
+  const Batch batch(*this);
+  fields_.decimalsIndex = index;
+}
+
+void ComEditCore::CmbHomeSel_Click(int index) {
+  const Batch batch(*this);
+  fields_.homeIndex = index;
+  if (!CatalogueModel) {
+    fields_.homingShown = index != 0;
+    fields_.pushShown = index >= kFirstPushHomeEntry;
+    return;
+  }
+  fields_.pushShown = fields_.homingShown = true;
+  double forward = 0, reverse = 0;
+  try {
+    forward = ParseNumber(fields_.fwdLimit);
+    reverse = ParseNumber(fields_.rvsLimit);
+  } catch (const ConversionError&) {
+    return;  // limits not yet valid: nothing to turn round
+  }
+  // The home end changed sides: the limits are mirrored so the stroke lies on the other side.
+  const bool homeAtReverse = index == kReverseEndEntry;
+  if ((index == 0 && std::abs(reverse) <= std::abs(forward)) ||
+      (homeAtReverse && std::abs(reverse) > std::abs(forward))) {
+    fields_.fwdLimit = FormatGeneral(-reverse);
+    fields_.rvsLimit = FormatGeneral(-forward);
+  }
+}
+
+void ComEditCore::CheckILK_Click(bool checked) {
+  const Batch batch(*this);
+  fields_.interlock = checked;
+}
+
+std::optional<ComEditCore::BoxValues> ComEditCore::ReadBoxes() {
+  BoxValues v{};
+  const auto pulses = [](const std::string& text) { return UnitToPulses(text); };
+  const auto speed = [](const std::string& text) { return TextToSpeedCode(text); };
+  const bool read = ReadBox(fields_.fwdLimit, kFwdLimitCaption, pulses, v.fwdLimit) &&
+                    ReadBox(fields_.rvsLimit, kRvsLimitCaption, pulses, v.rvsLimit) &&
+                    ReadBox(fields_.fwdZone, kFwdZoneCaption, pulses, v.fwdZone) &&
+                    ReadBox(fields_.rvsZone, kRvsZoneCaption, pulses, v.rvsZone) &&
+                    ReadBox(fields_.homeSpeed, kHomeSpeedCaption, speed, v.homeSpeed) &&
+                    ReadBox(fields_.homeCurrent, kHomeCurrentCaption, HomeCurrentWord,
+                            v.homeCurrent);
+  if (!read) return std::nullopt;
+  return v;
+}
+
+bool ComEditCore::CmdConf_Click() {
+  const Batch batch(*this);
+  const std::optional<BoxValues> boxes = ReadBoxes();
+  if (!boxes) return false;
+  FwdLimitPulses = boxes->fwdLimit;
+  RvsLimitPulses = boxes->rvsLimit;
+  fwdZone_ = boxes->fwdZone;
+  rvsZone_ = boxes->rvsZone;
+  RefreshUnits();
+  return StoreComParam(CurAxis);
+}
+
+bool ComEditCore::StoreComParam(std::int16_t axis) {
+  if (axis < 0 || axis >= kAxisSlots) return false;
+  // The boxes again: the unit refresh before the store has rewritten the limits and zones.
+  const std::optional<BoxValues> v = ReadBoxes();
+  if (!v) return false;
+  AxisWords& words = AxisData[axis];
+  if (IsRotary()) {
+    words[kRotaryRvsLimitWord] = v->rvsLimit;
+    words[kRotaryFwdLimitWord] = v->fwdLimit;
+    fields_.rvsLimit = FormatPulses(v->rvsLimit);
+    fields_.fwdLimit = FormatPulses(v->fwdLimit);
+  }
+  words[kRvsLimitWord] = v->rvsLimit;
+  words[kFwdLimitWord] = v->fwdLimit;
+  words[kRvsZoneWord] = v->rvsZone;
+  words[kFwdZoneWord] = v->fwdZone;
+  words[kAxisFlagsWord] = fields_.interlock ? words[kAxisFlagsWord] | kInterlockBit
+                                            : words[kAxisFlagsWord] & ~kInterlockBit;
+  words[kHomeSpeedWord] = v->homeSpeed;
+  words[kHomeCurrentWord] = v->homeCurrent;
+  const int home = fields_.homeIndex;
+  if (CatalogueModel) {
+    words[kHomeModeWord] = kCatalogueHomeModes[home == kReverseEndEntry ? 1 : 0];
+  } else {
+    const bool listed = home >= 0 && home < static_cast<int>(std::size(kUserHomeModes));
+    words[kHomeModeWord] = listed ? kUserHomeModes[home] : 0;
+  }
+  AxisUnsaved[axis] = AxisUnsent[axis] = true;
+  return true;
+}
+
+}  // namespace editors

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace editors {
+
+// Registers the editors' windows with the window registry (and what they set up beside them).
+void RegisterEditorForms();
+
+}  // namespace editors
