@@ -22,8 +22,8 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
   ctest --test-dir "$top/build-tsan" --output-on-failure -j "$jobs" -L threaded
 if command -v clang++ >/dev/null; then
-  # 90 s per target, as many at once as there are cores: about two minutes for the set.
-  VUZ_FUZZ_JOBS=$jobs "$top/scripts/fuzz.sh" 90
+  # 60 s per target, as many at once as there are cores: about two minutes for the set.
+  VUZ_FUZZ_JOBS=$jobs "$top/scripts/fuzz.sh" 60
 else
   echo "clang++ not found: the fuzz set was not run."
 fi

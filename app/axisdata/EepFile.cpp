@@ -32,10 +32,9 @@ std::string Hex8(std::int32_t word) {
   return text;
 }
 
-std::string DateLine() {
-  const std::time_t now = std::time(nullptr);
+std::string DateLine(std::time_t written) {
   std::tm local{};
-  localtime_r(&now, &local);
+  localtime_r(&written, &local);
   char text[64];
   std::strftime(text, sizeof text, "; Date = %m-%d-%Y , Time = %H:%M:%S", &local);
   return text;
@@ -77,52 +76,13 @@ bool ReadBlock(FieldReader& reader, Block addresses, Block values) {
   return true;
 }
 
-// The file's words over a copy of the axis's words; false when the file is not of the format.
-bool ParseEep(std::string_view text, AxisWords& words) {
-  FieldReader reader(text);
-  for (int i = 0; i < kHeaderLines; ++i) {
-    if (!reader.NextLine()) return false;
-  }
-  if (!ReadBlock(reader, CommonAddr(words), CommonValue(words))) return false;
-  for (int p = 0; p < kBasePoints; ++p) {
-    if (!reader.NextLine() || !ReadBlock(reader, PointAddr(words, p), PointValue(words, p))) {
-      return false;
-    }
-  }
-  // Files without the expansion line come from before it existed.
-  if (reader.AtEnd()) {
-    ExpansionWord(words) = 0;
-    return true;
-  }
-  const std::optional<std::int32_t> expansion = HexWord(*reader.NextLine());
-  if (!expansion) return false;
-  ExpansionWord(words) = *expansion;
-  return true;
-}
-
 }  // namespace
 
-bool ReadEepFile(std::int16_t axis, const std::string& fileName) {
-  AxisWords& target = AxisData.at(axis);
-  const std::string missing =
-      Text(Txt::AxisNumber) + HexText(axis) + ": " + Text(Txt::FileIsntExist);
-  std::string text;
-  if (!LoadDataFile(fileName, kMaxEepBytes, missing, text)) return false;
-  AxisWords words = target;
-  if (!ParseEep(text, words)) {
-    ReportInvalidData(fileName);
-    return false;
-  }
-  target = words;
-  ReadComParam(axis);
-  return true;
-}
-
-std::optional<std::string> WriteEepFile(std::int16_t axis, const std::string& fileName) {
-  const AxisWords& words = AxisData.at(axis);
+std::string EepText(const AxisWords& words, std::time_t written) {
   std::string text;
   text.reserve(8 * 1024);
-  for (const std::string& line : {std::string(kBanner), DateLine(), std::string(kCommonTitle)}) {
+  for (const std::string& line :
+       {std::string(kBanner), DateLine(written), std::string(kCommonTitle)}) {
     text += line + kCrLf;
   }
   AppendBlock(text, CommonAddr(words), CommonValue(words));
@@ -131,7 +91,46 @@ std::optional<std::string> WriteEepFile(std::int16_t axis, const std::string& fi
     AppendBlock(text, PointAddr(words, p), PointValue(words, p));
   }
   text += "00:" + Hex8(ExpansionWord(words)) + kCrLf;
-  return platform::WriteTextFile(fileName, text);
+  return text;
+}
+
+bool ParseEepText(std::string_view text, AxisWords& words) {
+  AxisWords read = words;
+  FieldReader reader(text);
+  for (int i = 0; i < kHeaderLines; ++i) {
+    if (!reader.NextLine()) return false;
+  }
+  if (!ReadBlock(reader, CommonAddr(read), CommonValue(read))) return false;
+  for (int p = 0; p < kBasePoints; ++p) {
+    if (!reader.NextLine() || !ReadBlock(reader, PointAddr(read, p), PointValue(read, p))) {
+      return false;
+    }
+  }
+  // Files without the expansion line come from before it existed.
+  const std::optional<std::int32_t> expansion =
+      reader.AtEnd() ? std::optional<std::int32_t>(0) : HexWord(*reader.NextLine());
+  if (!expansion) return false;
+  ExpansionWord(read) = *expansion;
+  words = read;
+  return true;
+}
+
+bool ReadEepFile(std::int16_t axis, const std::string& fileName) {
+  AxisWords& target = AxisData.at(axis);
+  const std::string missing =
+      Text(Txt::AxisNumber) + HexText(axis) + ": " + Text(Txt::FileIsntExist);
+  std::string text;
+  if (!LoadDataFile(fileName, kMaxEepBytes, missing, text)) return false;
+  if (!ParseEepText(text, target)) {
+    ReportInvalidData(fileName);
+    return false;
+  }
+  ReadComParam(axis);
+  return true;
+}
+
+std::optional<std::string> WriteEepFile(std::int16_t axis, const std::string& fileName) {
+  return platform::WriteTextFile(fileName, EepText(AxisData.at(axis), std::time(nullptr)));
 }
 
 }  // namespace axisdata

@@ -6,7 +6,7 @@
 
 namespace axisdata {
 
-std::array<std::int32_t, kExtPointWords> ExtPointData{};
+ExtPointWords ExtPointData{};
 bool XepUnsaved = false;
 bool XepUnsent = false;
 

@@ -11,7 +11,9 @@ namespace axisdata {
 inline constexpr int kExtPointWords = 1681;
 inline constexpr int kExtPointCarried = 1680;  // words 0-1679 travel in files and transfers
 
-extern std::array<std::int32_t, kExtPointWords> ExtPointData;
+using ExtPointWords = std::array<std::int32_t, kExtPointWords>;
+
+extern ExtPointWords ExtPointData;
 
 // Set by the single-point editor when it changed an extended point; cleared by a save
 // (XepUnsaved) and by a transfer (XepUnsent).

@@ -1,10 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "axisdata/AxisData.h"
+#include "axisdata/ExtPointData.h"
 
 // The KAV data set on disk: one EEP file per axis (its common block, base points and expansion
 // word, in hexadecimal) and one XEP file of extended points (in decimal), named from one base
@@ -27,6 +30,22 @@ extern std::string XepFileName;
 std::string EepPath(const std::string& base, int axis);
 // base & ".XEP".
 std::string XepPath(const std::string& base);
+
+// The files' texts, which the readers and writers below load and store. A parse takes the whole
+// text or nothing: false leaves the words as they were.
+//
+// An EEP text: the header (its three lines are not examined), then the common block and each
+// base point's title line and block, 32 hexadecimal fields a block (the last eight characters of
+// each), then the expansion word's line, which may be missing (the word is then 0). Address word
+// k of every block is set to k; words of no block are left alone. Dated `written`.
+std::string EepText(const AxisWords& words, std::time_t written);
+bool ParseEepText(std::string_view text, AxisWords& words);
+
+// An XEP text: words 0-1679 as decimal numbers, two to a line; a parse takes any 1680 fields in
+// sequence, however they are spread over lines, and ignores what follows them. Word 1680 is
+// never touched.
+std::string XepText(const ExtPointWords& words);
+bool ParseXepText(std::string_view text, ExtPointWords& words);
 
 // Loads one axis (0-16) from an EEP file; true when the whole file was read. A missing file is
 // reported with its axis number. Afterwards the common-parameter editor shows the axis.

@@ -13,20 +13,29 @@ namespace {
 // A written file is at most about 21 KB; anything far above is no XEP file.
 constexpr std::size_t kMaxXepBytes = 256 * 1024;
 
-// The file's 1680 values in sequence (however they are spread over lines) over a copy of the
-// image; false when one is missing or is no 32-bit decimal number. Later fields are ignored.
-bool ParseXep(std::string_view text, std::array<std::int32_t, kExtPointWords>& words) {
+}  // namespace
+
+std::string XepText(const ExtPointWords& words) {
+  std::string text;
+  text.reserve(kExtPointCarried * 12);
+  for (int i = 0; i < kExtPointCarried; i += 2) {
+    text += std::to_string(words[i]) + "," + std::to_string(words[i + 1]) + "\r\n";
+  }
+  return text;
+}
+
+bool ParseXepText(std::string_view text, ExtPointWords& words) {
+  ExtPointWords read = words;
   FieldReader reader(text);
   for (int i = 0; i < kExtPointCarried; ++i) {
     const std::optional<std::string_view> field = reader.NextField();
     const std::optional<std::int32_t> value = field ? DecimalWord(*field) : std::nullopt;
     if (!value) return false;
-    words[i] = *value;
+    read[i] = *value;
   }
+  words = read;
   return true;
 }
-
-}  // namespace
 
 bool ReadXepFile(const std::string& fileName) {
   using resources::Text;
@@ -36,22 +45,15 @@ bool ReadXepFile(const std::string& fileName) {
                     text)) {
     return false;
   }
-  std::array<std::int32_t, kExtPointWords> words = ExtPointData;
-  if (!ParseXep(text, words)) {
+  if (!ParseXepText(text, ExtPointData)) {
     ReportInvalidData(fileName);
     return false;
   }
-  ExtPointData = words;
   return true;
 }
 
 std::optional<std::string> WriteXepFile(const std::string& fileName) {
-  std::string text;
-  text.reserve(kExtPointCarried * 12);
-  for (int i = 0; i < kExtPointCarried; i += 2) {
-    text += std::to_string(ExtPointData[i]) + "," + std::to_string(ExtPointData[i + 1]) + "\r\n";
-  }
-  return platform::WriteTextFile(fileName, text);
+  return platform::WriteTextFile(fileName, XepText(ExtPointData));
 }
 
 }  // namespace axisdata

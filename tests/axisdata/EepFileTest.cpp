@@ -93,6 +93,21 @@ TEST_F(EepFile, RoundTripKeepsEveryValueAndResetsAddresses) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(EepText, ReadingSetsOnlyTheWordsOfItsBlocks) {
+  AxisWords read;
+  read.fill(-1);
+  ASSERT_TRUE(ParseEepText(EepText(Pattern(), 0), read));
+  for (int i = 0; i < kAxisWords; ++i) {
+    const bool inBlock = i < kFirstPointWord + kBasePoints * kPointBlockWords;
+    const bool address = inBlock && i % kPointBlockWords < kBlockWords;
+    if (address) {
+      ASSERT_EQ(read[i], i % kPointBlockWords) << "word " << i;
+    } else {
+      ASSERT_EQ(read[i], inBlock || i == kExpansionWord ? Pattern()[i] : -1) << "word " << i;
+    }
+  }
+}
+
 TEST_F(EepFile, NegativeWordsAndAddressPrefixes) {
   CommonValue(AxisData[0])[0] = -2;
   CommonValue(AxisData[0])[1] = -1;
