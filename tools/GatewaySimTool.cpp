@@ -1,9 +1,10 @@
 // The gateway simulator as a command-line program, so a person can try the program without a
 // gateway: it opens a pseudo-terminal, prints the device to give as COM1, polls the PC with the
 // chosen state nibble, and performs every whole-image transfer the PC asks for on a 305-word
-// image that it loads from a ZEL file and, after each download, saves to one.
+// image that it loads from a ZEL file and, after each download, saves to one. With --live it
+// also plays a gateway at work for the run-status monitor (see LiveGateway.h).
 //
-//   vuz-gateway-sim [--state N] [--image in.zel] [--save out.zel]
+//   vuz-gateway-sim [--state N] [--image in.zel] [--save out.zel] [--live]
 //
 // Ends on Ctrl+C (SIGINT) or SIGTERM.
 #include <signal.h>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "GatewayMaster.h"
+#include "LiveGateway.h"
 #include "shell/SyncImage.h"
 
 namespace {
@@ -24,12 +26,17 @@ struct Options {
   std::uint32_t state = 0;
   std::string image;
   std::string save;
+  bool live = false;
 };
 
 std::optional<Options> ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--live") {
+      options.live = true;
+      continue;
+    }
     if (i + 1 >= argc) return std::nullopt;
     const std::string value = argv[++i];
     if (arg == "--state") {
@@ -57,7 +64,8 @@ const char* Direction(const vuz::sim::TransferRequest& r) {
 int main(int argc, char** argv) {
   const std::optional<Options> options = ParseOptions(argc, argv);
   if (!options) {
-    std::fprintf(stderr, "usage: %s [--state 0-15] [--image in.zel] [--save out.zel]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--state 0-15] [--image in.zel] [--save out.zel] [--live]\n",
+                 argv[0]);
     return 2;
   }
 
@@ -85,7 +93,13 @@ int main(int argc, char** argv) {
   std::printf("Start the program with:  KLVNDRV_COM1=%s ./build/bin/vuzovid\n",
               link.device_path().c_str());
   std::printf("and choose COM1. Polling with state nibble %u. Ctrl+C ends.\n", options->state);
+  if (options->live) {
+    std::printf("Playing a gateway at work: choose \"Run Status Monitor\" and watch axis 0.\n");
+  }
   std::fflush(stdout);
+
+  std::optional<vuz::sim::LiveGatewayPlayer> live;
+  if (options->live) live.emplace(gateway.words);
 
   std::mutex out;
   vuz::sim::GatewayThread side(
@@ -93,6 +107,11 @@ int main(int argc, char** argv) {
       {.poll_data = options->state << 28,
        .transfers = 0,
        .on_transfer = [&](const vuz::sim::TransferOutcome& outcome) {
+         // The monitor reads words all the time; only a read that went wrong is news.
+         if (outcome.request.kind == vuz::sim::TransferKind::SingleWord &&
+             outcome.end == vuz::sim::TransferEnd::Completed) {
+           return;
+         }
          const std::lock_guard<std::mutex> lock(out);
          std::printf("%s: %s, %zu words answered%s%s\n", Direction(outcome.request),
                      vuz::sim::name(outcome.end), outcome.answered,
