@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "editors/EditorForms.h"
 #include "editors/EditorText.h"
 #include "platform/QtUiServices.h"
 #include "shell/Forms.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
   platform::QtUiServices ui;
   platform::SetUi(&ui);
   shell::RegisterShellForms();
+  editors::RegisterEditorForms();
   Forms::SetOnAllUnloaded([] { QCoreApplication::quit(); });
   std::vector<std::string> args(argv + 1, argv + argc);
   shell::Main(args, editors::FillEditorText);

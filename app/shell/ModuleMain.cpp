@@ -21,6 +21,7 @@ void ResetSharedState() {
   CopyBuffer.clear();
   DataModified = false;
   AxisCount = 1;
+  CurAxis = 0;
   ComPortName.clear();
   OfflineMode = false;
   PrgData.fill(0);

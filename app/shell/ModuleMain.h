@@ -36,6 +36,9 @@ inline int16_t AxisCount = 1;
 inline std::string ComPortName;
 inline bool OfflineMode = false;
 
+// The axis the editors and the monitor show, 0 to AxisCount - 1.
+inline int16_t CurAxis = 0;
+
 // Language ids the program tells apart.
 constexpr int16_t kLangJapanese = 1041;
 constexpr int16_t kLangChinese = 1028;
