@@ -3,9 +3,10 @@
 // chosen state nibble, and performs every transfer the PC asks for: whole-image transfers on a
 // 305-word image that it loads from a ZEL file and, after each download, saves to one; per-axis
 // and extended-point transfers on a KAV data set (the default set beside the program unless one
-// is named) whose downloads it saves into another set.
+// is named) whose downloads it saves into another set. With --live it also plays a gateway at
+// work for the run-status monitor (see LiveGateway.h).
 //
-//   vuz-gateway-sim [--state N] [--image in.zel] [--save out.zel]
+//   vuz-gateway-sim [--state N] [--image in.zel] [--save out.zel] [--live]
 //                   [--kav base] [--save-kav base]      (base: the set's path without extension)
 //
 // Ends on Ctrl+C (SIGINT) or SIGTERM.
@@ -19,6 +20,7 @@
 #include <string>
 
 #include "GatewayMaster.h"
+#include "LiveGateway.h"
 #include "SimKavData.h"
 #include "platform/ProgramFolder.h"
 #include "shell/SyncImage.h"
@@ -31,12 +33,17 @@ struct Options {
   std::string save;
   std::string kav;
   std::string saveKav;
+  bool live = false;
 };
 
 std::optional<Options> ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--live") {
+      options.live = true;
+      continue;
+    }
     if (i + 1 >= argc) return std::nullopt;
     const std::string value = argv[++i];
     if (arg == "--state") {
@@ -69,8 +76,8 @@ int main(int argc, char** argv) {
   const std::optional<Options> options = ParseOptions(argc, argv);
   if (!options) {
     std::fprintf(stderr,
-                 "usage: %s [--state 0-15] [--image in.zel] [--save out.zel] [--kav base]"
-                 " [--save-kav base]\n",
+                 "usage: %s [--state 0-15] [--image in.zel] [--save out.zel] [--live]"
+                 " [--kav base] [--save-kav base]\n",
                  argv[0]);
     return 2;
   }
@@ -103,7 +110,13 @@ int main(int argc, char** argv) {
   std::printf("Start the program with:  KLVNDRV_COM1=%s ./build/bin/vuzovid\n",
               link.device_path().c_str());
   std::printf("and choose COM1. Polling with state nibble %u. Ctrl+C ends.\n", options->state);
+  if (options->live) {
+    std::printf("Playing a gateway at work: choose \"Run Status Monitor\" and watch axis 0.\n");
+  }
   std::fflush(stdout);
+
+  std::optional<vuz::sim::LiveGatewayPlayer> live;
+  if (options->live) live.emplace(gateway.words);
 
   std::mutex out;
   vuz::sim::GatewayThread side(
@@ -111,6 +124,11 @@ int main(int argc, char** argv) {
       {.poll_data = options->state << 28,
        .transfers = 0,
        .on_transfer = [&](const vuz::sim::TransferOutcome& outcome) {
+         // The monitor reads words all the time; only a read that went wrong is news.
+         if (outcome.request.kind == vuz::sim::TransferKind::SingleWord &&
+             outcome.end == vuz::sim::TransferEnd::Completed) {
+           return;
+         }
          const std::lock_guard<std::mutex> lock(out);
          std::printf("%s: %s, %zu words answered%s%s\n", Direction(outcome.request),
                      vuz::sim::name(outcome.end), outcome.answered,

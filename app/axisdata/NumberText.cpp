@@ -34,6 +34,8 @@ int CopyDigits(std::string_view text, std::size_t& i, std::string& out) {
 
 }  // namespace
 
+double FifteenDigits(double x) { return Snap(x); }
+
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);

@@ -19,6 +19,10 @@ std::string_view TrimBlanks(std::string_view text);
 // Throws ConversionError: NotANumber, or OutOfRange for a number beyond what a double holds.
 double ParseNumber(std::string_view text);
 
+// x taken to 15 significant digits, the precision a double holds for sure: x written as
+// decimal text and read back.
+double FifteenDigits(double x);
+
 // The whole number nearest to x, halves to the even neighbour.
 double RoundHalfEven(double x);
 

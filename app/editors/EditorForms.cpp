@@ -1,11 +1,14 @@
 #include "editors/EditorForms.h"
 
 #include "editors/FormComEdit.h"
+#include "editors/FormMonitor.h"
+#include "shell/Forms.h"
 
 namespace editors {
 
 void RegisterEditorForms() {
   RegisterFormComEdit();
+  Forms::Register(FormId::Monitor, [] { return new FormMonitor; });
 }
 
 }  // namespace editors

@@ -20,7 +20,7 @@
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
 #include "shell/ModuleMain.h"
-#include "shell/QtFont.h"
+#include "shell/QtFonts.h"
 #include "shell/QtText.h"
 
 using editors::ComBox;
@@ -266,16 +266,16 @@ void FormComEdit::Form_Load() {
 }
 
 void FormComEdit::SetFonts() {
-  const QFont ui = shell::QFontOf(shell::UiFont);
-  const QFont grid = shell::QFontOf(shell::GridFont);
+  const QFont ui = shell::QtFont(shell::UiFont);
+  const QFont grid = shell::QtFont(shell::GridFont);
   setFont(ui);
   for (QWidget* w : std::initializer_list<QWidget*>{
            ComboType, ComboReso, Text7[0], Text7[1], Text8, TextFwdLimit, TextRvsLimit, Text5,
            CmbHomeSel, TxtHomeVel, TxtHomeAcc, Text3, FwdZoneTxt, RvsZoneTxt}) {
     w->setFont(grid);
   }
-  for (QWidget* w : {LblAxNum, LblTypeName}) w->setFont(shell::QFontOf(shell::TitleFont));
-  for (QWidget* w : {CmdConf, CmdCansel}) w->setFont(shell::QFontOf(shell::CommandFont));
+  for (QWidget* w : {LblAxNum, LblTypeName}) w->setFont(shell::QtFont(shell::TitleFont));
+  for (QWidget* w : {CmdConf, CmdCansel}) w->setFont(shell::QtFont(shell::CommandFont));
 }
 
 void FormComEdit::SetCaptions() {

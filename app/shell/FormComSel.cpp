@@ -123,7 +123,7 @@ void FormComSel::cmdOKbtn_Click() {
   CmdGo[1]->setVisible(allActions);
   CmdGo[2]->setVisible(allActions);
   CmdGo[3]->show();
-  // The run-status monitor belongs to a window this program does not have yet.
+  // The run-status monitor is the editors' window; offered when they registered it.
   CmdGo[3]->setEnabled(Forms::IsRegistered(FormId::Monitor));
   LblMsg->setText(Q(allActions ? Txt::NewOrSample : Txt::WillUpload));
 }

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 // One word, no counter: the letter, the poll answer, and the word where it belongs.
 TEST_F(TransferTest, SingleWordsExchangeTheirLettersAndCodes) {
   master.data.axes[4].expansion = 0x12;
-  master.data.words[{3, 0x1234}] = 0xCAFEBABE;
+  master.words.set(3, 0x1234, 0xCAFEBABE);
   int32_t expansion = 0, word = 0;
   const struct {
     const char* name;
@@ -73,7 +73,7 @@ TEST_F(TransferTest, SingleWordsExchangeTheirLettersAndCodes) {
   EXPECT_EQ(expansion, 0x12);
   EXPECT_EQ(master.data.axes[5].expansion, 0x7Fu);
   EXPECT_EQ(static_cast<uint32_t>(word), 0xCAFEBABEu);
-  EXPECT_EQ((master.data.words[{2, 0x8001}]), 0xFFFFFFFBu);
+  EXPECT_EQ(master.words.get(2, 0x8001), 0xFFFFFFFBu);
 }
 
 // The gateway aborts with 'Z': axis and single-word steps acknowledge it and give -4; for a

@@ -27,7 +27,7 @@ TEST_F(TransferTest, Q2AnnouncesWritesAndCommits) {
   gateway_side.join();
   EXPECT_EQ(answers, (std::vector<std::optional<uint32_t>>{kAnnounce, kWrite, kCommit}));
   EXPECT_EQ(write.end, TransferEnd::Completed) << write.error;
-  EXPECT_EQ((master.data.words[{kAxis, 1024}]), static_cast<uint32_t>(kValue));
+  EXPECT_EQ(master.words.get(kAxis, 1024), static_cast<uint32_t>(kValue));
 }
 
 // A gateway that falls silent after the announcement: the write phase gives up and nothing more

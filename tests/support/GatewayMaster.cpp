@@ -107,9 +107,22 @@ void GatewayMaster::interrupt(const TransferRequest& request, std::span<std::uin
 
 TransferOutcome GatewayMaster::perform(const TransferRequest& request, const Fault& fault,
                                        std::stop_token stop) {
+  if (request.kind != TransferKind::SingleWord)
+    return run(request, transfer_words(data, request), fault, stop);
+  // The word as it stands when the gateway sends it; a write lands once it was answered.
+  std::uint32_t word = this->words.get(request.axis, request.address);
+  TransferOutcome outcome = run(request, {&word, 1}, fault, stop);
+  if (outcome.end == TransferEnd::Completed) {
+    if (request.download) this->words.set(request.axis, request.address, word);
+    else this->words.book_read(request.axis, request.address);
+  }
+  return outcome;
+}
+
+TransferOutcome GatewayMaster::run(const TransferRequest& request, std::span<std::uint32_t> words,
+                                   const Fault& fault, std::stop_token stop) {
   TransferOutcome outcome;
   outcome.request = request;
-  const std::span<std::uint32_t> words = transfer_words(data, request);
   if (outcome.error = refusal(request, words.size()); !outcome.error.empty()) {
     outcome.end = TransferEnd::Refused;
     return outcome;

@@ -23,6 +23,7 @@
 
 #include "GatewaySimulator.h"
 #include "GatewayTransfers.h"
+#include "GatewayWords.h"
 
 namespace vuz::sim {
 
@@ -77,10 +78,12 @@ class GatewayMaster {
 
   // The gateway's data; do not touch it while a transfer runs on another thread.
   GatewayData data;
+  // Its single words; these may be set and changed at any time.
+  GatewayWords words;
 
   // One poll; the data of the PC's 'P' answer, nullopt when none came.
   std::optional<std::uint32_t> poll(std::uint32_t poll_data, std::stop_token stop = {});
-  // Runs one transfer on `data`.
+  // Runs one transfer on `data` (a single word on `words`).
   TransferOutcome perform(const TransferRequest& request, const Fault& fault = {},
                           std::stop_token stop = {});
   // Polls until an answer names a transfer, runs it, and again until `options.transfers` ran
@@ -93,6 +96,9 @@ class GatewayMaster {
   // Moves word `index` of `words` and books it in `outcome`; false (and the end told) if not.
   bool exchange_word(const TransferRequest& request, std::span<std::uint32_t> words,
                      std::size_t index, TransferOutcome& outcome, std::stop_token stop);
+  // Runs `request` over `words` word by word.
+  TransferOutcome run(const TransferRequest& request, std::span<std::uint32_t> words,
+                      const Fault& fault, std::stop_token stop);
   // A skip, an abort or silence in place of word `fault.at`; tells the end in `outcome`.
   void interrupt(const TransferRequest& request, std::span<std::uint32_t> words,
                  const Fault& fault, TransferOutcome& outcome, std::stop_token stop);

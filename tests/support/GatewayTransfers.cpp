@@ -91,7 +91,7 @@ std::span<std::uint32_t> transfer_words(GatewayData& data, const TransferRequest
     case TransferKind::AxisCommon: return axis.common;
     case TransferKind::PointBank: return axis.banks[request.bank % kBanks];
     case TransferKind::Expansion: return {&axis.expansion, 1};
-    case TransferKind::SingleWord: return {&data.words[{request.axis, request.address}], 1};
+    case TransferKind::SingleWord: break;
   }
   return {};
 }

@@ -5,11 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vuz::sim {
@@ -49,14 +47,14 @@ struct AxisImage {
 };
 
 // What the gateway holds. Uploads send it to the PC; downloads replace it with the PC's words.
+// Single words are kept apart (GatewayWords), so they can change while the gateway serves.
 struct GatewayData {
   std::vector<std::uint32_t> word_image = std::vector<std::uint32_t>(305);
   std::vector<std::uint32_t> ext_points = std::vector<std::uint32_t>(1260);  // raw wire words
   std::array<AxisImage, kAxes> axes{};
-  std::map<std::pair<unsigned, unsigned>, std::uint32_t> words;  // single words by (axis, address)
 };
 
-// The gateway's words that `request` moves (a single word is created as 0 when missing).
+// The gateway's words that `request` moves; not for single words, which GatewayWords holds.
 std::span<std::uint32_t> transfer_words(GatewayData& data, const TransferRequest& request);
 // Why the gateway cannot run `request` over `word_count` words, or empty when it can.
 std::string refusal(const TransferRequest& request, std::size_t word_count);

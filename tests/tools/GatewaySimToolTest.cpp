@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "klvndrv.h"
@@ -92,6 +93,14 @@ class SimTool {
   FILE* out_ = nullptr;
 };
 
+// A gateway word as the monitor reads it (the poll, then the word).
+int32_t ReadWord(int32_t address) {
+  int32_t word = 0, result = -1;
+  for (int i = 0; i < 20 && result == -1; ++i) result = exec_addr_rd_upload(0, address, &word);
+  EXPECT_EQ(result, 1) << std::hex << address;
+  return word;
+}
+
 std::string TempFolder() {
   char tmpl[] = "/tmp/vuz-simtool-XXXXXX";
   return mkdtemp(tmpl);
@@ -160,4 +169,20 @@ TEST(GatewaySimTool, ServesTheDefaultKavDataSetAndSavesAxisDownloads) {
   const std::string eep = ReadAll(dir + "/sent1.EEP");
   EXPECT_NE(eep.find("00:4D000000\r\n"), std::string::npos) << eep;
   std::filesystem::remove_all(dir);
+}
+
+TEST(GatewaySimTool, PlaysAGatewayAtWorkForTheMonitor) {
+  SimTool tool({"--live"});
+  ASSERT_EQ(init_klvn_slave(tool.device.c_str()), 1);
+  EXPECT_EQ(ReadWord(0x8040), 0x00010001);  // both links online
+  EXPECT_EQ(ReadWord(0x0017), 0x11);        // an actuator with lead 10 mm
+  // Axis 0 moves between its points: its position word counts within a few seconds.
+  const int32_t first = ReadWord(0x7400);
+  bool moved = false;
+  for (int i = 0; i < 100 && !moved; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    moved = ReadWord(0x7400) != first;
+  }
+  EXPECT_TRUE(moved);
+  close_klvn();
 }
