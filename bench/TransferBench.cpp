@@ -18,7 +18,7 @@
 #include "axisdata/AxisData.h"
 #include "axisdata/AxisTransfers.h"
 #include "klvndrv.h"
-#include "platform/UiServices.h"
+#include "platform/ConsoleUi.h"
 #include "resources/StringTable.h"
 #include "resources/UiText.h"
 
@@ -76,22 +76,6 @@ bool measure(const char* name, GatewayMaster& gateway, std::size_t transfers,
               model * static_cast<double>(per_word.size()));
   return true;
 }
-
-// The program's services with no window: nothing to show, no events to run.
-class NoWindows : public platform::UiServices {
- public:
-  platform::MsgAnswer MessageBox(const std::string& text, platform::MsgButtons, platform::MsgIcon,
-                                 const std::string&) override {
-    std::printf("message: %s\n", text.c_str());
-    return platform::MsgAnswer::Ok;
-  }
-  std::optional<std::string> FileDialog(const platform::FileDialogRequest&) override {
-    return std::nullopt;
-  }
-  bool OpenDocument(const std::string&) override { return false; }
-  void ProcessEvents() override {}
-  void ShowModal(platform::ModalWindow&) override {}
-};
 
 Ms process_cpu_time() {
   timespec t{};
@@ -152,7 +136,7 @@ int main() {
     }
     return done && steps([&] { return exec_axexpr_upload(kAxis, &expansion); });
   });
-  NoWindows noWindows;
+  platform::ConsoleUi noWindows;
   platform::SetUi(&noWindows);
   resources::LoadUiText(resources::kEnglishBase);
   ok &= measure("program: axis download, 545 words", gateway, 18, [] {

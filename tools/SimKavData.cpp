@@ -7,7 +7,7 @@
 #include "axisdata/AxisData.h"
 #include "axisdata/ExtPointData.h"
 #include "axisdata/FileInput.h"
-#include "platform/UiServices.h"
+#include "platform/ConsoleUi.h"
 #include "resources/StringTable.h"
 #include "resources/UiText.h"
 
@@ -19,22 +19,6 @@ using vuz::sim::TransferKind;
 
 constexpr int kExpansionShift = 24;
 
-// The data readers tell the user through message boxes; here the user reads stderr.
-class ConsoleUi : public platform::UiServices {
- public:
-  platform::MsgAnswer MessageBox(const std::string& text, platform::MsgButtons, platform::MsgIcon,
-                                 const std::string&) override {
-    std::fprintf(stderr, "%s\n", text.c_str());
-    return platform::MsgAnswer::Ok;
-  }
-  std::optional<std::string> FileDialog(const platform::FileDialogRequest&) override {
-    return std::nullopt;
-  }
-  bool OpenDocument(const std::string&) override { return false; }
-  void ProcessEvents() override {}
-  void ShowModal(platform::ModalWindow&) override {}
-};
-
 std::span<const std::int32_t> ExtWireWords(const vuz::sim::GatewayData& data) {
   return {reinterpret_cast<const std::int32_t*>(data.ext_points.data()), data.ext_points.size()};
 }
@@ -42,7 +26,8 @@ std::span<const std::int32_t> ExtWireWords(const vuz::sim::GatewayData& data) {
 }  // namespace
 
 void LoadKavDataSet(const std::string& base, vuz::sim::GatewayData& data) {
-  ConsoleUi console;
+  // The data readers tell the user through message boxes; here the user reads stderr.
+  platform::ConsoleUi console;
   platform::SetUi(&console);
   resources::LoadUiText(resources::kEnglishBase);
   for (unsigned a = 0; a < vuz::sim::kAxes; ++a) {
