@@ -2,6 +2,7 @@
 
 #include "editors/FormComEdit.h"
 #include "editors/FormMonitor.h"
+#include "editors/FormPosEdit.h"
 #include "shell/Forms.h"
 
 namespace editors {
@@ -9,6 +10,7 @@ namespace editors {
 void RegisterEditorForms() {
   RegisterFormComEdit();
   Forms::Register(FormId::Monitor, [] { return new FormMonitor; });
+  RegisterFormPosEdit();
 }
 
 }  // namespace editors

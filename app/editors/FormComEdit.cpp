@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 
 #include "axisdata/TransferLoop.h"
 #include "editors/EditorText.h"
+#include "editors/LeavingBox.h"
 #include "platform/DecimalSign.h"
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
@@ -243,14 +243,8 @@ void FormComEdit::ConnectBoxes() {
 }
 
 bool FormComEdit::eventFilter(QObject* watched, QEvent* event) {
-  // Leaving a box commits it as Enter does; a message box or another window taking the focus
-  // is no leaving.
-  if (event->type() == QEvent::FocusOut) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-        !axisdata::LoopRunning()) {
-      core_.CommitBox(static_cast<ComBox>(watched->property("comBox").toInt()));
-    }
+  if (editors::LeavingBox(*event)) {
+    core_.CommitBox(static_cast<ComBox>(watched->property("comBox").toInt()));
   }
   return platform::ModalDialog::eventFilter(watched, event);
 }

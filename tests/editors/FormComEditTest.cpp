@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ComEditFixture.h"
+#include "PlayModal.h"
 #include "ScriptedUi.h"
 #include "axisdata/Units.h"
 #include "editors/FormComEdit.h"
@@ -39,20 +40,7 @@ class FormComEditTest : public ComEditFixture {
   void ShowModalFor(std::int16_t axis, const std::function<void(FormComEdit&)>& user) {
     FormComEdit& form = Forms::Get<FormComEdit>(FormId::ComEdit);
     form.AxNum(axis);
-    ui.onShowModal = [&](platform::ModalWindow& window) {
-      ASSERT_EQ(&window, static_cast<platform::ModalWindow*>(&form));
-      form.show();
-      form.activateWindow();
-      ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-      user(form);
-    };
-    platform::Ui().ShowModal(form);
-  }
-
-  static void TypeInto(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
+    PlayModal(ui, form, user);
   }
 
   ScriptedUi ui;

@@ -1,0 +1,246 @@
+// The single-point editor window, opened as the point-table editor opens it, with scripted UI
+// services.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <cstdlib>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "PlayModal.h"
+#include "PosEditFixture.h"
+#include "ScriptedUi.h"
+#include "axisdata/Selection.h"
+#include "editors/FormComEdit.h"
+#include "editors/FormPosEdit.h"
+#include "shell/Forms.h"
+
+using namespace axisdata;
+using editors::EditorText;
+using editors::kCurrentRow;
+using editors::kInPosRow;
+using editors::kPositionRow;
+
+namespace {
+
+class FormPosEditTest : public PosEditFixture {
+ protected:
+  void SetUp() override {
+    PosEditFixture::SetUp();
+    editors::RegisterFormComEdit();
+    editors::RegisterFormPosEdit();
+  }
+
+  void TearDown() override {
+    Forms::Unload(FormId::PosEdit);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    PosEditFixture::TearDown();
+  }
+
+  // The caller's order: the properties, then the window shown modal, where `user` plays the user.
+  void ShowModalFor(std::int16_t page, const std::function<void(FormPosEdit&)>& user) {
+    FormPosEdit& form = Forms::Get<FormPosEdit>(FormId::PosEdit);
+    form.SetAxNum(kAxis);
+    form.SetPgNum(page);
+    form.SetPointNum(kPoint);
+    PlayModal(ui, form, user);
+  }
+
+  static void Enter(QLineEdit* box, const QString& text) {
+    TypeInto(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+  ScriptedUi ui;
+};
+
+TEST_F(FormPosEditTest, TypedPositionsOutsideTheLimitsAreWarnedAboutAndClamped) {
+  SetAxis(kPulseMotor, 0, 10000);
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    EXPECT_EQ(form.LblAxNum->text(), "2");
+    EXPECT_EQ(form.LblPtNum->text(), "3");
+    Enter(form.Text2[kPositionRow], "12000");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, EditorText(100));
+    EXPECT_EQ(ui.messages[0].title, EditorText(101));
+    EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(form.Text2[kPositionRow]->text(), " 10000");
+    EXPECT_EQ(form.Text4[kPositionRow]->text(), "10000");
+    EXPECT_EQ(form.HScroll2[kPositionRow]->value(), form.HScroll2[kPositionRow]->maximum());
+
+    Enter(form.Text2[kPositionRow], "-5");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, EditorText(102));
+    EXPECT_EQ(ui.messages[1].title, EditorText(103));
+    EXPECT_EQ(form.Text2[kPositionRow]->text(), " 0");
+    EXPECT_EQ(form.HScroll2[kPositionRow]->value(), form.HScroll2[kPositionRow]->minimum());
+  });
+}
+
+TEST_F(FormPosEditTest, RelativeSliderMiddleIsNoMove) {
+  SetAxis(kPulseMotor, 0, 10000);
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    form.CheckIncre->click();
+    form.HScroll2[kPositionRow]->setValue(0);
+    EXPECT_EQ(form.Text2[kPositionRow]->text(), "-10000");
+    form.HScroll2[kPositionRow]->setValue(16384);
+    EXPECT_EQ(form.Text2[kPositionRow]->text(), " 0");
+    EXPECT_EQ(form.Text4[kPositionRow]->text(), "0");
+  });
+}
+
+TEST_F(FormPosEditTest, PusherShowsTheForceRowAndHidesTheWidthSlider) {
+  SetAxis(kUserLinear, 0, 10000);
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    EXPECT_TRUE(form.Text2[kCurrentRow]->isHidden());
+    EXPECT_FALSE(form.FrameStopDir->isEnabled());
+    form.CheckStopper->click();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form.Label10[kInPosRow], form.LblUnit10,
+                                         form.Text4[kInPosRow], form.HScroll2[kInPosRow]}) {
+      EXPECT_TRUE(w->isHidden());
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form.Label10[kCurrentRow], form.Label7,
+                                         form.Text2[kCurrentRow], form.HScroll2[kCurrentRow]}) {
+      EXPECT_FALSE(w->isHidden());
+    }
+    EXPECT_TRUE(form.FrameStopDir->isEnabled() && form.OptionStopRvs->isEnabled());
+    EXPECT_EQ(form.Text2[kInPosRow]->text(), " 32767");
+    form.CheckStopper->click();
+    EXPECT_TRUE(form.Text2[kCurrentRow]->isHidden());
+    EXPECT_FALSE(form.HScroll2[kInPosRow]->isHidden());
+    EXPECT_FALSE(form.FrameStopDir->isEnabled());
+  });
+}
+
+TEST_F(FormPosEditTest, EndlessRotationStillsItsControlsAndIsWrittenWithItsDirection) {
+  SetAxis(kRotary, 0, 35999);
+  ui.answers = {platform::MsgAnswer::Ok};
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    EXPECT_FALSE(form.OptCWRot->isVisible());
+    form.CheckRotate->click();
+    EXPECT_TRUE(form.OptCWRot->isVisible());
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             form.CheckIncre, form.HScroll2[kPositionRow], form.HScroll2[kInPosRow],
+             form.Text4[kPositionRow], form.Text4[kInPosRow], form.CheckStopper}) {
+      EXPECT_FALSE(w->isEnabled());
+    }
+    EXPECT_FALSE(form.FrameStopper->isEnabled());
+    form.OptCWRot->click();
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+  });
+  EXPECT_EQ(Point()[kMXAC], 32);
+  EXPECT_FALSE(Forms::IsLoaded(FormId::PosEdit));
+}
+
+TEST_F(FormPosEditTest, CancelInTheConfirmationWritesNothingAndEndsTheEdit) {
+  SetAxis(kPulseMotor, 0, 10000);
+  const AxisWords before = Words();
+  ui.answers = {platform::MsgAnswer::Cancel};
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    Enter(form.Text2[kPositionRow], "7000");
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+    EXPECT_FALSE(Forms::IsLoaded(FormId::PosEdit));
+  });
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, EditorText(84));
+  EXPECT_EQ(ui.messages[0].title, EditorText(83));
+  EXPECT_EQ(ui.messages[0].buttons, platform::MsgButtons::OkCancel);
+  EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Information);
+  EXPECT_EQ(Words(), before);
+  EXPECT_FALSE(AxisUnsaved[kAxis] || AxisUnsent[kAxis]);
+
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ui.answers = {platform::MsgAnswer::Ok};
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    Enter(form.Text2[kPositionRow], "7000");
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+  });
+  EXPECT_EQ(Point()[kPCMD], 7000);
+  EXPECT_TRUE(AxisUnsaved[kAxis] && AxisUnsent[kAxis]);
+}
+
+TEST_F(FormPosEditTest, RefusedTurnsKeepTheWindowOpen) {
+  SetAxis(kRotary, 0, 35999);
+  Point()[kMXAC] = 8;
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    ASSERT_FALSE(form.Text6->isHidden());
+    form.Text6->setFocus();
+    form.Text6->selectAll();
+    QTest::keyClicks(form.Text6, "99999");
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+    EXPECT_TRUE(Forms::IsLoaded(FormId::PosEdit));
+    EXPECT_TRUE(form.isVisible());
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(Forms::IsLoaded(FormId::PosEdit));
+  });
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text.substr(0, 13), "Turns: 99999\n");
+  EXPECT_FALSE(AxisUnsaved[kAxis]);
+}
+
+TEST_F(FormPosEditTest, AnExtendedPageShowsItsNumberAndLocksTheBasePointRows) {
+  AxisCount = 4;
+  SetAxis(kPulseMotor, 0, 10000);
+  ShowModalFor(2, [&](FormPosEdit& form) {
+    EXPECT_EQ(form.MaxPage(), 12);
+    EXPECT_EQ(form.PgNum(), 2);
+    EXPECT_FALSE(form.LblPgNum->isHidden());
+    EXPECT_EQ(form.LblPgNum->text(), "2");
+    for (const int row : {1, 3, 4, 6}) {
+      EXPECT_FALSE(form.HScroll2[row]->isEnabled() || form.Text2[row]->isEnabled()) << row;
+    }
+    EXPECT_FALSE(form.CheckIncre->isEnabled() || form.CheckAccel->isEnabled());
+    EXPECT_FALSE(form.CheckStopper->isEnabled() || form.FrameStopDir->isEnabled());
+    EXPECT_TRUE(form.Text2[kPositionRow]->isEnabled() && form.HScroll2[2]->isEnabled());
+    QTest::mouseClick(form.CommandCansel, Qt::LeftButton);
+  });
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+// Every caption gets the room it needs. With VUZ_SCREENSHOT_DIR set the dialog of a linear push
+// point and of a rotary relative point are saved there for a look.
+TEST_F(FormPosEditTest, EveryCaptionFits) {
+  struct Shot {
+    int code;
+    std::int32_t mode;
+    const char* file;
+  };
+  for (const Shot& shot :
+       {Shot{kUserLinear, 2, "posedit-linear.png"}, Shot{kRotary, 8 + 1, "posedit-rotary.png"}}) {
+    SetAxis(shot.code, 0, shot.code == kRotary ? 35999 : 10000);
+    Point()[kMXAC] = shot.mode;
+    Point()[kPCMD] = 4000;
+    Point()[kVCMD] = 1000;
+    Point()[kACMD] = 300;
+    Point()[kSPOW] = 90;
+    Point()[kPLG0] = 6;
+    FormPosEdit& form = Forms::Get<FormPosEdit>(FormId::PosEdit);
+    form.SetAxNum(kAxis);
+    form.SetPgNum(0);
+    form.SetPointNum(kPoint);
+    form.show();
+    QApplication::processEvents();
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+      if (!w->isVisible() || qobject_cast<QLineEdit*>(w) || qobject_cast<QScrollBar*>(w)) continue;
+      EXPECT_GE(w->width(), w->minimumSizeHint().width())
+          << shot.file << " " << w->metaObject()->className();
+    }
+    if (const char* dir = std::getenv("VUZ_SCREENSHOT_DIR")) {
+      EXPECT_TRUE(form.grab().save(QString::fromUtf8(dir) + "/" + shot.file));
+    }
+    Forms::Unload(FormId::PosEdit);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
