@@ -1,6 +1,7 @@
 #include "editors/EditorForms.h"
 
 #include "editors/FormComEdit.h"
+#include "editors/FormKAV.h"
 #include "editors/FormMonitor.h"
 #include "editors/FormPosEdit.h"
 #include "shell/Forms.h"
@@ -11,6 +12,7 @@ void RegisterEditorForms() {
   RegisterFormComEdit();
   Forms::Register(FormId::Monitor, [] { return new FormMonitor; });
   RegisterFormPosEdit();
+  RegisterFormKAV();
 }
 
 }  // namespace editors

@@ -12,7 +12,9 @@ namespace platform {
 
 namespace {
 constexpr int kNoLimit = 32767;  // QLineEdit's own maximum
-}
+// A cell narrower than a pixel (a column kept out of sight) still gets a box one can type into.
+constexpr int kNarrowCellTwips = 160;
+}  // namespace
 
 CellEditor::CellEditor(FlexGrid& grid, QLineEdit& box, CellEditRules rules)
     : QObject(&box), grid_(grid), box_(box), rules_(std::move(rules)) {
@@ -47,7 +49,10 @@ void CellEditor::Begin(const QString& text, bool typed) {
 void CellEditor::BeginWithCellText() { Begin(grid_.TextMatrix(grid_.Row(), grid_.Col()), false); }
 
 void CellEditor::Place() {
-  const QRect cell = grid_.CurrentCellRect();
+  QRect cell = grid_.CurrentCellRect();
+  if (grid_.Row() >= 1 && grid_.Col() >= 1 && cell.width() < 1) {
+    cell.setWidth(kNarrowCellTwips / kTwipsPerPixel);
+  }
   const bool inView = cell.isValid() && grid_.viewport()->geometry().intersects(cell);
   if (inView) box_.setGeometry(cell.translated(grid_.geometry().topLeft()));
   box_.setVisible(editing_ && inView);
@@ -56,8 +61,11 @@ void CellEditor::Place() {
 bool CellEditor::Commit() {
   if (!editing_) return false;
   editing_ = false;
+  // Hiding the focused box moves the focus on, which may refill the box; the edit is taken first.
+  const QString text = box_.text();
+  const int row = grid_.Row(), col = grid_.Col();
   box_.hide();
-  if (rules_.commit) rules_.commit(grid_.Row(), grid_.Col(), box_.text());
+  if (rules_.commit) rules_.commit(row, col, text);
   return true;
 }
 

@@ -47,6 +47,10 @@ class CellEditor : public QObject {
   // Ends the edit and drops the text.
   void Cancel();
 
+  // Marks an edit as open or closed, leaving the box's text and the focus alone; Place() then
+  // shows or hides the box (for a window whose box stays up over a cell the grid still drives).
+  void SetEditing(bool editing) { editing_ = editing; }
+
   bool Editing() const { return editing_; }
 
  protected:

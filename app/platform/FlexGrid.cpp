@@ -33,6 +33,11 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent), corner_(new QLabel(t
           });
 }
 
+void FlexGrid::setVisible(bool visible) {
+  if (!visible && hasFocus()) clearFocus();
+  QTableWidget::setVisible(visible);
+}
+
 void FlexGrid::SetRows(int rows) {
   setRowCount(rows > 1 ? rows - 1 : 0);
   for (int r = 0; r < rowCount(); ++r) {
@@ -82,6 +87,14 @@ void FlexGrid::SetCellAlignment(int row, int col, Qt::Alignment alignment) {
     return;
   }
   if (QTableWidgetItem* it = HeaderItem(row, col)) it->setTextAlignment(alignment);
+}
+
+void FlexGrid::SetCellToolTip(int row, int col, const QString& tip) {
+  if (row == 0 && col == 0) {
+    corner_->setToolTip(tip);
+    return;
+  }
+  if (QTableWidgetItem* it = HeaderItem(row, col)) it->setToolTip(tip);
 }
 
 int FlexGrid::Row() const { return currentRow() >= 0 ? currentRow() + 1 : 0; }
@@ -156,7 +169,13 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
   QTableWidget::keyPressEvent(event);
 }
 
+void FlexGrid::mousePressEvent(QMouseEvent* event) {
+  UpdateMouseCell(event->position().toPoint());
+  QTableWidget::mousePressEvent(event);
+}
+
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  UpdateMouseCell(event->position().toPoint());
   QTableWidget::mouseDoubleClickEvent(event);
   emit DblClick();
 }

@@ -32,9 +32,15 @@ class FlexGrid : public QTableWidget, public CellGrid {
   void SetRows(int rows);
   void SetCols(int cols);
 
+  // Hiding a grid that has the focus gives the focus up first: the item view would pass it on
+  // as a Tab key, which moves the current cell.
+  void setVisible(bool visible) override;
+
   QString TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const QString& text);
   void SetCellAlignment(int row, int col, Qt::Alignment alignment);
+  // The tool tip shown while the mouse rests on the cell (header cells included).
+  void SetCellToolTip(int row, int col, const QString& tip);
 
   // Current cell; 0 when the current cell is not in the body.
   int Row() const;
@@ -55,7 +61,8 @@ class FlexGrid : public QTableWidget, public CellGrid {
 
   // The current cell's rectangle in the grid's own coordinates (headers included).
   QRect CurrentCellRect() const;
-  // The cell under the mouse at its last move over the body; 0 over the headers.
+  // The cell under the mouse where it last moved or was pressed over the body; 0 over the
+  // headers.
   int MouseRow() const { return mouseRow_; }
   int MouseCol() const { return mouseCol_; }
 
@@ -69,6 +76,7 @@ class FlexGrid : public QTableWidget, public CellGrid {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

@@ -18,6 +18,7 @@ namespace klvn {
 
 VUZ_KLVN_IMPORT(init_klvn_slave, "_init_klvn_slave@4")
 VUZ_KLVN_IMPORT(close_klvn, "_close_klvn@0")
+VUZ_KLVN_IMPORT(clear_klvn, "_clear_klvn@0")
 VUZ_KLVN_IMPORT(get_klvn_state, "_get_klvn_state@0")
 VUZ_KLVN_IMPORT(exec_poll_answer, "_exec_poll_answer@8")
 VUZ_KLVN_IMPORT(reset_load_count, "_reset_load_count@4")

@@ -31,6 +31,7 @@ enum class Txt : int {
   CsvExport = 6,
   CsvImport = 7,
   Exit = 8,
+  ExitEditor = 9,  // the point-table editor's Exit
   TransferMenu = 10,
   UploadMenu = 11,
   DownloadMenu = 12,

@@ -17,6 +17,12 @@ auto WhenIdle(Command command) {
   };
 }
 
+// A window's method as such a command.
+template <typename Window, typename Method>
+auto IdleCommand(Window* window, Method method) {
+  return WhenIdle([window, method] { (window->*method)(); });
+}
+
 // For a window's closeEvent: true (and the event ignored) when the close must wait.
 inline bool RefuseCloseWhileBusy(QCloseEvent& event) {
   if (!axisdata::LoopRunning()) return false;

@@ -31,7 +31,9 @@
 #include "shell/ModuleMain.h"
 #include "shell/ModuleWheel.h"
 #include "shell/QtFonts.h"
+#include "shell/PointTableWindow.h"
 #include "shell/Program.h"
+#include "shell/ProgramHelp.h"
 #include "shell/SyncImage.h"
 #include "shell/frmSetupDlg.h"
 #include "resources/UiText.h"
@@ -115,9 +117,10 @@ void FormMain::BuildMenus() {
       mnuTrans->addAction(Q(Txt::DownloadMenu), this, Command(&FormMain::mnuDownload_Click));
   mnuScanList =
       mnuTrans->addAction(Q(Txt::ScanListMenu), this, Command(&FormMain::mnuScanList_Click));
-  mnuPosEdit = mnuTrans->addAction(Q(Txt::PositionSetting));
-  // Its window is not part of this program yet: shown, but nothing pretends to work.
-  mnuPosEdit->setEnabled(false);
+  mnuPosEdit =
+      mnuTrans->addAction(Q(Txt::PositionSetting), this, Command(&FormMain::mnuPosEdit_Click));
+  // The point-table editor belongs to the editors, which register it at start-up.
+  mnuPosEdit->setEnabled(Forms::IsRegistered(FormId::KAV));
 
   mnuHelp = menuBar()->addMenu(Q(Txt::HelpMenu));
   mnuNoteHelp = mnuHelp->addAction(Q(Txt::Help), this, Command(&FormMain::mnuNoteHelp_Click));
@@ -444,11 +447,15 @@ void FormMain::mnuScanList_Click() {
   dialog.activateWindow();
 }
 
-void FormMain::mnuNoteHelp_Click() {
-  const std::string help = platform::ProgramFolder() + "/RAZEZOR.HLP";
-  if (!platform::Ui().OpenDocument(help)) {
-    platform::Ui().MessageBox(help + Text(Txt::FileIsntExist), MsgButtons::Ok, MsgIcon::Exclamation, "");
-  }
+void FormMain::mnuNoteHelp_Click() { shell::ShowProgramHelp(); }
+
+void FormMain::mnuPosEdit_Click() {
+  auto* editor = dynamic_cast<shell::PointTableWindow*>(Forms::Load(FormId::KAV));
+  if (editor == nullptr) return;
+  // The uploads let events run; this window takes no input meanwhile.
+  setEnabled(false);
+  editor->OpenPointTable();
+  setEnabled(true);
 }
 
 void FormMain::mnuVersion_Click() { Forms::Get<FormZELLogo>(FormId::ZELLogo).ShowAbout(); }

@@ -50,6 +50,8 @@ class FormMain : public QMainWindow, public LoadableForm {
   void mnuUpload_Click();
   void mnuDownload_Click();
   void mnuScanList_Click();
+  // "Position Setting": hands over to the point-table editor.
+  void mnuPosEdit_Click();
   void mnuQuit_Click();
   void mnuNoteHelp_Click();
   void mnuVersion_Click();
@@ -96,7 +98,7 @@ class FormMain : public QMainWindow, public LoadableForm {
   // A menu or toolbar command of this window, dropped while a loop runs.
   template <typename Method>
   auto Command(Method method) {
-    return shell::WhenIdle([this, method] { (this->*method)(); });
+    return shell::IdleCommand(this, method);
   }
 
   void BuildMenus();

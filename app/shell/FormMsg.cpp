@@ -43,6 +43,7 @@ void FormMsg::Begin(const std::string& caption, int maximum, bool cancellable) {
   BtnCommand->setText(shell::Q(resources::Txt::Cancel));
   BtnCommand->setEnabled(cancellable);
   show();
+  raise();  // over the window that started the transfer, also when that one came later
   repaint();
 }
 

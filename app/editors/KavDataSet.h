@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The point-table editor's work on the whole KAV data set, without its window: saving every
+// axis and the extended points, and moving them to or from the gateway as one batch.
+namespace editors {
+
+// Writes the EEP file of every axis (0 to AxisCount - 1) and the XEP file, named from
+// BaseFileName, and records the names. A file that could not be written stays as it was and
+// keeps its unsaved mark; the others are written all the same. Nothing when every file was
+// written, else the failures, one line a file, each naming the file and why.
+[[nodiscard]] std::optional<std::string> SaveKavDataSet();
+
+// True when any file of the set named by base exists: an EEP file of axes 0 to AxisCount - 1 or
+// the XEP file. A data set never saved has none.
+bool KavDataSetOnDisk(const std::string& base);
+
+enum class BatchDirection { Upload, Download };
+
+// Transfers every axis in ascending order, then the extended points, through the progress
+// window. TransferCancel is cleared first. An axis (or the extended points) is marked as sent,
+// and as differing from its files, only when its transfer completed; an axis the gateway does
+// not have is passed over, while a failure or a cancel ends the batch. When not everything
+// completed the user is told in one message which parts did not (each transfer has told its own
+// failure). True when everything completed.
+bool TransferKavDataSet(BatchDirection direction);
+
+// "Not transferred: axes 3, 4, 5 and the extended points." (axis numbers in hexadecimal).
+std::string NotTransferredText(const std::vector<std::int16_t>& axes, bool extPoints);
+
+}  // namespace editors

@@ -1,0 +1,19 @@
+#include "shell/ProgramHelp.h"
+
+#include <string>
+
+#include "platform/ProgramFolder.h"
+#include "platform/UiServices.h"
+#include "resources/UiText.h"
+
+namespace shell {
+
+void ShowProgramHelp() {
+  const std::string help = platform::ProgramFolder() + "/RAZEZOR.HLP";
+  if (!platform::Ui().OpenDocument(help)) {
+    platform::Ui().MessageBox(help + resources::Text(resources::Txt::FileIsntExist),
+                              platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,501 @@
+// The point-table editor window offline, with scripted UI services.
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <filesystem>
+
+#include "KavWindowFixture.h"
+#include "axisdata/ExtPointData.h"
+#include "axisdata/FileInput.h"
+#include "axisdata/Selection.h"
+#include "editors/FormComEdit.h"
+#include "editors/FormPosEdit.h"
+
+using axisdata::kPCMD;
+
+namespace {
+
+using FormKAVTest = KavWindowTest;
+
+// Sends one key with a character of its own (as an input method types it).
+void TypeCharacter(QWidget* target, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+  QApplication::sendEvent(target, &press);
+}
+
+}  // namespace
+
+TEST_F(FormKAVTest, OpensInPlaceOfTheMainWindowWithItsListsAndLayout) {
+  FormKAV& kav = OpenEditorOffline(4);
+  EXPECT_TRUE(kav.isVisible());
+  EXPECT_FALSE(Main().isVisible());
+  EXPECT_EQ(kav.size(), QSize(876, 536));
+  QStringList axes;
+  for (int i = 0; i < kav.ComboAxis->count(); ++i) axes << kav.ComboAxis->itemText(i);
+  EXPECT_EQ(axes, QStringList({"0", "1", "2", "3"}));
+  EXPECT_EQ(kav.ComboPage->count(), 12);
+  EXPECT_EQ(kav.ComboPage->itemText(11), "B");
+  EXPECT_EQ(kav.ComboHex->itemText(2), "Application Oriented");
+  for (QComboBox* list : {kav.ComboAxis, kav.ComboPage, kav.ComboHex}) {
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_EQ(list->currentIndex(), 0);
+  }
+  EXPECT_EQ(kav.TextAxis->text(), "AxisNumber");
+  EXPECT_EQ(kav.mnuClose->text(), "Exit(&X)");
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  EXPECT_EQ(grid.Rows(), 17);
+  EXPECT_EQ(grid.Cols(), 15);
+  EXPECT_EQ(grid.TextMatrix(0, 0), "Point");
+  EXPECT_EQ(grid.TextMatrix(16, 0), "F");
+  EXPECT_EQ(grid.TextMatrix(0, 14), "h");
+  EXPECT_EQ(grid.TextMatrix(1, 1), "320");  // point 0 of the default set: 800 pulses
+  EXPECT_EQ(grid.horizontalHeaderItem(0)->toolTip().toStdString(),
+            "PCMD: Target position in absolute position coordinate or increment");
+  EXPECT_TRUE(grid.isVisible());
+  EXPECT_TRUE(grid.hasFocus());
+  EXPECT_FALSE(kav.TextIn->isVisible());
+  // The grid fills the room between the toolbar and the status bar.
+  EXPECT_EQ(grid.mapTo(&kav, QPoint(0, 0)).y(), kav.Toolbar1->geometry().bottom() + 1);
+  EXPECT_EQ(grid.width(), kav.centralWidget()->width());
+}
+
+TEST_F(FormKAVTest, OfflineTheTransfersAreOff) {
+  FormKAV& kav = OpenEditorOffline();
+  EXPECT_FALSE(kav.mnuTrans->menuAction()->isEnabled());
+  EXPECT_FALSE(kav.ToolbarButtons["upload"]->isEnabled());
+  EXPECT_FALSE(kav.ToolbarButtons["download"]->isEnabled());
+  EXPECT_TRUE(kav.ToolbarButtons["copy"]->isEnabled());
+  EXPECT_TRUE(kav.mnuEdit->menuAction()->isEnabled());
+  EXPECT_EQ(ui.processEventsCalls, 0);  // nothing was waited for
+}
+
+TEST_F(FormKAVTest, TypingStartsTheEditorAndEnterWritesAndMovesDown) {
+  FormKAV& kav = OpenEditorOffline();
+  SetNotation(kav, axisdata::kDecimal);
+  kav.PrgGrid->SetCurrentCell(1, 1);
+  kav.PrgGrid->setFocus();
+  QTest::keyClick(kav.PrgGrid, Qt::Key_7);
+  EXPECT_TRUE(kav.TextIn->isVisible());
+  EXPECT_TRUE(kav.TextIn->hasFocus());
+  EXPECT_EQ(kav.TextIn->text(), "7");
+  EXPECT_EQ(kav.TextIn->cursorPosition(), 1);
+  EXPECT_FALSE(kav.TextIn->hasSelectedText());
+  EXPECT_EQ(Cell(kav, 1, 1), "800");  // not before Enter
+
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  EXPECT_EQ(Cell(kav, 1, 1), "7");
+  EXPECT_EQ(kav.PrgGrid->Row(), 2);
+  EXPECT_FALSE(kav.TextIn->isVisible());
+  EXPECT_TRUE(kav.PrgGrid->hasFocus());
+  EXPECT_EQ(kav.StatusPanel2->text(), "1212");
+
+  TypeInCell(kav, 16, 3, "55");
+  EXPECT_EQ(Cell(kav, 16, 3), "55");
+  EXPECT_EQ(kav.PrgGrid->Row(), 16);  // the last row stays
+}
+
+TEST_F(FormKAVTest, EscDropsTheTypedText) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.PrgGrid->SetCurrentCell(2, 1);
+  kav.PrgGrid->setFocus();
+  QTest::keyClicks(kav.PrgGrid, "a");
+  QTest::keyClicks(kav.TextIn, "b");
+  EXPECT_EQ(kav.TextIn->text(), "AB");  // upper case
+  QTest::keyClick(kav.TextIn, Qt::Key_Escape);
+  EXPECT_EQ(Cell(kav, 2, 1), "FA0");
+  EXPECT_FALSE(kav.TextIn->isVisible());
+  EXPECT_TRUE(kav.PrgGrid->hasFocus());
+}
+
+TEST_F(FormKAVTest, EnterOnTheGridOpensTheCellWithItsTextSelected) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.PrgGrid->SetCurrentCell(2, 1);
+  kav.PrgGrid->setFocus();
+  QTest::keyClick(kav.PrgGrid, Qt::Key_Return);
+  EXPECT_TRUE(kav.EditActive());
+  EXPECT_TRUE(kav.TextIn->hasFocus());
+  EXPECT_EQ(kav.TextIn->selectedText(), "FA0");
+  QTest::keyClicks(kav.TextIn, "1");  // replaces the selection
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  EXPECT_EQ(Cell(kav, 2, 1), "1");
+}
+
+TEST_F(FormKAVTest, MinusKeysByNotation) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.PrgGrid->SetCurrentCell(5, 1);
+  kav.PrgGrid->setFocus();
+  QTest::keyClick(kav.PrgGrid, Qt::Key_Minus);  // hexadecimal: nothing
+  EXPECT_FALSE(kav.TextIn->isVisible());
+  QTest::keyClicks(kav.PrgGrid, "5");
+  QTest::keyClick(kav.TextIn, Qt::Key_Home);
+  QTest::keyClick(kav.TextIn, Qt::Key_Minus);
+  EXPECT_EQ(kav.TextIn->text(), "5");
+  QTest::keyClick(kav.TextIn, Qt::Key_Escape);
+
+  SetNotation(kav, axisdata::kDecimal);
+  kav.PrgGrid->SetCurrentCell(5, 1);
+  QTest::keyClick(kav.PrgGrid, Qt::Key_Minus);  // on the grid: starts the edit with the sign
+  EXPECT_EQ(kav.TextIn->text(), "-");
+  QTest::keyClicks(kav.TextIn, "12");
+  QTest::keyClick(kav.TextIn, Qt::Key_Minus);  // not at the start: nothing
+  EXPECT_EQ(kav.TextIn->text(), "-12");
+  QTest::keyClick(kav.TextIn, Qt::Key_Home);
+  QTest::keyClick(kav.TextIn, Qt::Key_Minus);  // at the start: the text becomes the sign
+  EXPECT_EQ(kav.TextIn->text(), "-");
+  EXPECT_EQ(kav.TextIn->cursorPosition(), 1);
+  QTest::keyClicks(kav.TextIn, "3");
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  EXPECT_EQ(Cell(kav, 5, 1), "-3");
+}
+
+struct LengthCase {
+  const char* name;
+  std::int16_t notation;
+  int col;
+  int longest;
+};
+
+void PrintTo(const LengthCase& c, std::ostream* os) { *os << c.name; }
+
+class EditorLength : public KavWindowTest, public testing::WithParamInterface<LengthCase> {};
+
+TEST_P(EditorLength, ByColumnAndNotation) {
+  const LengthCase& c = GetParam();
+  FormKAV& kav = OpenEditorOffline();
+  SetNotation(kav, c.notation);
+  kav.PrgGrid->SetCurrentCell(3, c.col);
+  kav.PrgGrid->setFocus();
+  QTest::keyClicks(kav.PrgGrid, "1");
+  QTest::keyClicks(kav.TextIn, QString(20, QChar('1')));
+  EXPECT_EQ(kav.TextIn->text().size(), c.longest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, EditorLength,
+    testing::Values(LengthCase{"GainInHexadecimal", axisdata::kHexadecimal, 8, 1},
+                    LengthCase{"PositionInHexadecimal", axisdata::kHexadecimal, 1, 8},
+                    LengthCase{"GainInDecimal", axisdata::kDecimal, 8, 2},
+                    LengthCase{"PositionInDecimal", axisdata::kDecimal, 1, 11}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FormKAVTest, JapaneseFullWidthCharactersAreTakenNarrow) {
+  shell::UiLanguage = shell::kLangJapanese;
+  FormKAV& kav = OpenEditorOffline();
+  kav.PrgGrid->SetCurrentCell(2, 2);
+  kav.PrgGrid->setFocus();
+  TypeCharacter(kav.PrgGrid, QStringLiteral("\uFF11"));  // full-width "1"
+  TypeCharacter(kav.TextIn, QStringLiteral("\uFF41"));   // full-width "a"
+  TypeCharacter(kav.TextIn, QStringLiteral("\uFF47"));   // full-width "g": no hexadecimal digit
+  EXPECT_EQ(kav.TextIn->text(), "1A");
+}
+
+TEST_F(FormKAVTest, UserUnitsTakeTheDecimalSignInUse) {
+  platform::SetDecimalSign(',');  // the European setting
+  FormKAV& kav = OpenEditorOffline();
+  SetNotation(kav, axisdata::kUserUnits);
+  kav.PrgGrid->SetCurrentCell(1, 1);
+  kav.PrgGrid->setFocus();
+  QTest::keyClicks(kav.PrgGrid, "1");
+  QTest::keyClicks(kav.TextIn, ".,5");
+  EXPECT_EQ(kav.TextIn->text(), "1,5");
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  SetNotation(kav, axisdata::kDecimal);  // stores 1.5 mm
+  EXPECT_EQ(Cell(kav, 1, 1), "200");     // at 133.3 pulses a millimetre
+}
+
+TEST_F(FormKAVTest, ASecondClickOnACellOpensTheEditorOverIt) {
+  FormKAV& kav = OpenEditorOffline();
+  QWidget* body = kav.PrgGrid->viewport();
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 4, 3));
+  EXPECT_FALSE(kav.EditActive());
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 4, 3));
+  EXPECT_TRUE(kav.EditActive());
+  EXPECT_TRUE(kav.TextIn->isVisible());
+  EXPECT_EQ(kav.TextIn->text(), "28");
+  EXPECT_EQ(kav.TextIn->geometry().topLeft(),
+            kav.PrgGrid->mapTo(kav.centralWidget(), kav.PrgGrid->CurrentCellRect().topLeft()));
+  QTest::keyClick(kav.PrgGrid, Qt::Key_Escape);
+  EXPECT_FALSE(kav.TextIn->isVisible());
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 5, 3));
+  EXPECT_FALSE(kav.EditActive());
+}
+
+TEST_F(FormKAVTest, AxisAndPageChangesKeepTypedValues) {
+  FormKAV& kav = OpenEditorOffline();
+  TypeInCell(kav, 2, 1, "1F4");
+  SelectAxis(kav, 2);
+  EXPECT_EQ(axisdata::CurAxis, 2);
+  EXPECT_EQ(Cell(kav, 2, 1), "FA0");
+  EXPECT_EQ(kav.PrgGrid->Row(), 1);
+  TypeInCell(kav, 3, 3, "99");
+  SelectAxis(kav, 0);
+  EXPECT_EQ(Cell(kav, 2, 1), "1F4");
+  EXPECT_EQ(PointWord(0, 1, kPCMD), 0x1F4);
+  EXPECT_EQ(PointWord(2, 2, axisdata::kINP), 0x99);
+
+  SelectPage(kav, 1);
+  EXPECT_EQ(Cell(kav, 1, 1), "2EE0");  // the extended point of page 1
+  TypeInCell(kav, 1, 1, "ABC");
+  SelectPage(kav, 0);
+  EXPECT_EQ(Cell(kav, 1, 1), "320");
+  SelectPage(kav, 1);
+  EXPECT_EQ(Cell(kav, 1, 1), "ABC");
+  EXPECT_EQ(axisdata::ExtPointData[axisdata::ExtPointIndex(1, 0, 0)], 0xABC);
+}
+
+TEST_F(FormKAVTest, AnEditLeftOpenIsStoredWithTheGrid) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.PrgGrid->SetCurrentCell(3, 1);
+  kav.PrgGrid->setFocus();
+  QTest::keyClicks(kav.PrgGrid, "7");  // the user then picks another axis, without Enter
+  SelectAxis(kav, 1);
+  EXPECT_EQ(PointWord(0, 2, kPCMD), 7);
+}
+
+TEST_F(FormKAVTest, ANotationChangeStoresTheGridInTheOldNotationAndHeadersFollow) {
+  FormKAV& kav = OpenEditorOffline();
+  SetNotation(kav, axisdata::kDecimal);
+  EXPECT_EQ(Cell(kav, 0, 14), "d");
+  TypeInCell(kav, 1, 1, "10");
+  SetNotation(kav, axisdata::kHexadecimal);
+  EXPECT_EQ(Cell(kav, 1, 1), "A");
+  SetNotation(kav, axisdata::kUserUnits);
+  EXPECT_EQ(Cell(kav, 0, 1), "PCMD [mm]");
+  EXPECT_EQ(Cell(kav, 0, 14), "u");
+
+  // The unit headers belong to the axis shown: axis 1 made a rotary actuator.
+  axisdata::AxisData[1][axisdata::kTypeCodeWord] = 1;
+  axisdata::ExpansionWord(axisdata::AxisData[1]) = 4 << 24;
+  SelectAxis(kav, 1);
+  EXPECT_EQ(Cell(kav, 0, 1), "PCMD [deg]");
+  EXPECT_EQ(Cell(kav, 0, 4), "VCMD [deg/sec]");
+}
+
+TEST_F(FormKAVTest, RightButtonInAMultiCellSelectionKeepsItForThePopUp) {
+  FormKAV& kav = OpenEditorOffline();
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  grid.SetCurrentCell(2, 1);
+  grid.clearSelection();
+  grid.setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 2), true);  // rows 2-3, columns 1-3
+  QTest::mousePress(grid.viewport(), Qt::RightButton, {}, CellCentre(kav, 3, 2));
+  EXPECT_TRUE(kav.mnuPopUp->isVisible());
+  EXPECT_EQ(grid.Row(), 2);
+  EXPECT_EQ(grid.RowSel(), 3);
+  EXPECT_EQ(grid.ColSel(), 3);
+  kav.mnuPopCopy->trigger();
+  EXPECT_EQ(shell::CopyBuffer.substr(0, 11), "2,2, 1,2, 3");
+  kav.mnuPopUp->hide();
+
+  // Outside the selection the click picks the cell under the mouse.
+  QTest::mousePress(grid.viewport(), Qt::RightButton, {}, CellCentre(kav, 6, 5));
+  EXPECT_EQ(grid.Row(), 6);
+  EXPECT_EQ(grid.Col(), 5);
+  EXPECT_EQ(grid.RowSel(), 6);
+  EXPECT_EQ(grid.ColSel(), 5);
+  EXPECT_EQ(kav.StatusPanel2->text(), "5656");
+  kav.mnuPopUp->hide();
+}
+
+TEST_F(FormKAVTest, CopyAndPasteThroughTheWindow) {
+  FormKAV& kav = OpenEditorOffline();
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  kav.mnuPaste_Click();  // nothing copied yet
+  EXPECT_TRUE(ui.messages.empty());
+
+  grid.SetCurrentCell(4, 2);  // dragged upwards: the block still starts at its top row
+  grid.clearSelection();
+  grid.setRangeSelected(QTableWidgetSelectionRange(1, 1, 3, 2), true);  // rows 2-4, columns 2-3
+  kav.ToolbarButtons["copy"]->trigger();
+  EXPECT_EQ(shell::CopyBuffer, "2,2, 2,3, 2,0,28,0,28,0,28,");
+
+  grid.SetCurrentCell(15, 2);
+  grid.SetTextMatrix(16, 3, "1");
+  kav.ToolbarButtons["paste"]->trigger();
+  EXPECT_EQ(Cell(kav, 15, 3), "28");
+  EXPECT_EQ(Cell(kav, 16, 3), "28");  // the third row falls off the grid
+  EXPECT_EQ(kav.TextIn->text(), "0");  // the editor follows the current cell
+
+  grid.SetCurrentCell(8, 1);
+  kav.mnuPaste->trigger();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "It can't paste, because data type is mismatch");
+  EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
+  EXPECT_EQ(Cell(kav, 8, 1), "0");
+
+  // Copied in hexadecimal, pasted in decimal as the texts they were.
+  grid.SetCurrentCell(2, 1);
+  kav.mnuCopy_Click();
+  SetNotation(kav, axisdata::kDecimal);
+  grid.SetCurrentCell(9, 1);
+  kav.mnuPaste_Click();
+  EXPECT_EQ(Cell(kav, 9, 1), "FA0");
+}
+
+TEST_F(FormKAVTest, SaveWritesTheLastTypedValuesIntoTheEepFiles) {
+  FormKAV& kav = OpenEditorOffline(2);
+  SelectAxis(kav, 1);
+  TypeInCell(kav, 4, 1, "4321");
+  axisdata::AxisUnsaved.fill(true);
+  axisdata::XepUnsaved = true;
+  kav.mnuSave_Click();
+
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(axisdata::AxisUnsaved[0]);
+  EXPECT_FALSE(axisdata::AxisUnsaved[1]);
+  EXPECT_FALSE(axisdata::XepUnsaved);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), shell::CurFileName);
+  PointWord(1, 3, kPCMD) = 0;
+  ASSERT_TRUE(axisdata::ReadEepFile(1, Path("data/default1.EEP")));
+  EXPECT_EQ(PointWord(1, 3, kPCMD), 0x4321);
+}
+
+TEST_F(FormKAVTest, AFileThatCannotBeWrittenIsToldAndTheOthersAreSaved) {
+  FormKAV& kav = OpenEditorOffline(2);
+  const std::string locked = Path("data/default0.EEP");
+  const std::string before = ReadFile(locked);
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+  TypeInCell(kav, 1, 1, "11");
+  SelectAxis(kav, 1);
+  TypeInCell(kav, 1, 1, "22");
+  axisdata::AxisUnsaved.fill(true);
+
+  kav.mnuSave_Click();
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find(locked), std::string::npos) << ui.messages[0].text;
+  EXPECT_EQ(ReadFile(locked), before);
+  EXPECT_TRUE(axisdata::AxisUnsaved[0]);
+  EXPECT_FALSE(axisdata::AxisUnsaved[1]);
+  ASSERT_TRUE(axisdata::ReadEepFile(1, Path("data/default1.EEP")));
+  EXPECT_EQ(PointWord(1, 0, kPCMD), 0x22);
+}
+
+TEST_F(FormKAVTest, SaveAsWritesTheSetUnderTheNewNameAndShowsIt) {
+  FormKAV& kav = OpenEditorOffline(2);
+  TypeInCell(kav, 1, 1, "77");
+  ui.dialogAnswers = {std::nullopt};
+  kav.mnuSaveAs_Click();  // cancelled: nothing
+  EXPECT_FALSE(std::filesystem::exists(Path("data/other0.EEP")));
+
+  ui.dialogAnswers = {Path("data/other.zel")};
+  kav.mnuSaveAs_Click();
+  ASSERT_EQ(ui.dialogs.size(), 2u);
+  EXPECT_TRUE(ui.dialogs[1].save);
+  EXPECT_TRUE(ui.dialogs[1].confirmOverwrite);
+  EXPECT_EQ(ui.dialogs[1].filter, "ZEL files (*.zhel)|*.zel");
+  for (const char* name : {"other0.EEP", "other1.EEP", "other.XEP"}) {
+    EXPECT_TRUE(std::filesystem::exists(Path(std::string("data/") + name))) << name;
+  }
+  EXPECT_EQ(axisdata::BaseFileName, Path("data/other"));
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), Path("data/other.zel"));
+  EXPECT_TRUE(ui.messages.empty());
+
+  // Opening it again brings back what was saved.
+  PointWord(0, 0, kPCMD) = 5;
+  std::filesystem::remove(Path("data/other1.EEP"));
+  shell::DataModified = true;
+  ui.dialogAnswers = {Path("data/other.zel")};
+  kav.mnuOpen_Click();
+  EXPECT_EQ(PointWord(0, 0, kPCMD), 0x77);
+  EXPECT_EQ(Cell(kav, 1, 1), "77");
+  EXPECT_FALSE(shell::DataModified);
+  ASSERT_EQ(ui.messages.size(), 1u);  // the missing axis file, told by its reader
+  EXPECT_EQ(ui.messages[0].text, "Axis Number1:  file isn't exist.");
+}
+
+TEST_F(FormKAVTest, ANewDataSetStartsAsACopyOfTheDefaultSet) {
+  StartMain(2, 0);
+  axisdata::BaseFileName = Path("data/new");  // "Create New": no file of the set exists yet
+  FormKAV& kav = PositionSetting();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(Cell(kav, 1, 1), "320");
+  kav.mnuSave_Click();
+  for (const char* name : {"new0.EEP", "new1.EEP", "new.XEP"}) {
+    EXPECT_TRUE(std::filesystem::exists(Path(std::string("data/") + name))) << name;
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FormKAVTest, ExitAndTheCloseBoxHandBackToTheMainWindow) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.mnuClose->trigger();
+  EXPECT_FALSE(kav.isVisible());
+  EXPECT_TRUE(Main().isVisible());
+
+  PositionSetting();
+  kav.close();
+  EXPECT_TRUE(Forms::IsLoaded(FormId::KAV));
+  EXPECT_FALSE(kav.isVisible());
+  EXPECT_TRUE(Main().isVisible());
+}
+
+TEST_F(FormKAVTest, ASecondOpeningStartsOnAxisZeroPageZeroInHexadecimal) {
+  FormKAV& kav = OpenEditorOffline();
+  SelectAxis(kav, 2);
+  TypeInCell(kav, 1, 1, "2222");
+  kav.mnuSave_Click();  // axis 2's file now differs from axis 0's
+  SelectPage(kav, 3);
+  SetNotation(kav, axisdata::kUserUnits);
+  kav.mnuClose_Click();
+
+  PositionSetting();
+  EXPECT_EQ(axisdata::CurAxis, 0);
+  EXPECT_EQ(axisdata::CurPage, 0);
+  EXPECT_EQ(axisdata::DispMode, axisdata::kHexadecimal);
+  EXPECT_EQ(kav.ComboAxis->currentIndex(), 0);
+  EXPECT_EQ(kav.ComboPage->currentIndex(), 0);
+  EXPECT_EQ(kav.ComboHex->currentIndex(), 0);
+  EXPECT_EQ(Cell(kav, 0, 14), "h");
+  EXPECT_EQ(Cell(kav, 0, 1), "PCMD [count]");
+  EXPECT_EQ(Cell(kav, 1, 1), "320");  // axis 0's own point, from its file
+  EXPECT_EQ(PointWord(0, 0, kPCMD), 800);
+  EXPECT_EQ(PointWord(2, 0, kPCMD), 0x2222);
+}
+
+TEST_F(FormKAVTest, ParameterSettingShowsTheShownAxisModal) {
+  FormKAV& kav = OpenEditorOffline();
+  SelectAxis(kav, 3);
+  std::int16_t shownAxis = -1;
+  ui.onShowModal = [&shownAxis](platform::ModalWindow& window) {
+    shownAxis = dynamic_cast<FormComEdit&>(window).AxNum();
+  };
+  kav.mnuPrmEdit->trigger();
+  EXPECT_EQ(shownAxis, 3);
+}
+
+TEST_F(FormKAVTest, EasyEditOnRowThreeOpensPointTwoWithTheTypedValues) {
+  FormKAV& kav = OpenEditorOffline();
+  SetNotation(kav, axisdata::kDecimal);
+  TypeInCell(kav, 3, 1, "1234");  // typed, not yet stored
+  kav.PrgGrid->SetCurrentCell(3, 6);
+  std::int16_t shownPoint = -1;
+  QString shownPosition;
+  ui.onShowModal = [&](platform::ModalWindow& window) {
+    auto& editor = dynamic_cast<FormPosEdit&>(window);
+    shownPoint = editor.PointNum();
+    shownPosition = editor.Text2[0]->text().trimmed();
+  };
+  kav.mnuQUIRN_Click();
+  EXPECT_EQ(shownPoint, 2);
+  EXPECT_EQ(shownPosition, "1234");
+  EXPECT_EQ(kav.PrgGrid->Row(), 3);  // back on the point, in its first column
+  EXPECT_EQ(kav.PrgGrid->Col(), 1);
+  EXPECT_EQ(Cell(kav, 3, 1), "1234");
+}
+
+TEST_F(FormKAVTest, EasyEditOnTheHeaderRowDoesNothing) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.PrgGrid->SetCurrentCell(0, 0);
+  kav.mnuQUIRN_Click();
+  EXPECT_TRUE(ui.modalWindows.empty());
+  EXPECT_EQ(kav.PrgGrid->Row(), 0);
+}
+
+TEST_F(FormKAVTest, HelpOpensTheProgramsHelpFile) {
+  FormKAV& kav = OpenEditorOffline();
+  kav.ShowKavHelp();
+  ASSERT_EQ(ui.documents.size(), 1u);
+  EXPECT_EQ(ui.documents[0], Path("RAZEZOR.HLP"));
+}
