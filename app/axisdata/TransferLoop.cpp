@@ -7,6 +7,17 @@ namespace axisdata {
 
 namespace {
 int g_running = 0;
+// The last loop stopped in the middle of a transfer: the gateway still waits for an answer.
+bool g_givenUp = false;
+}  // namespace
+
+void BeginTransferSeries() {
+  TransferCancel = false;
+  if (!g_givenUp) return;
+  g_givenUp = false;
+  std::int32_t pollData = 0;
+  klvn::exec_poll_answer(&pollData, klvn::kNoTransferAnswer);  // a poll is told "not now"
+  klvn::clear_klvn();
 }
 
 bool LoopRunning() { return g_running > 0; }
@@ -30,6 +41,8 @@ std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
     }
     platform::Ui().ProcessEvents();
   }
+  // An abort was answered, so only a cancel or a failure leaves the gateway waiting.
+  g_givenUp = result == klvn::kStepGoOn || result == klvn::kStepFailed;
   return result;
 }
 

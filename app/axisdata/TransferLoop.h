@@ -11,6 +11,11 @@ namespace axisdata {
 // before the first transfer of a series) and stops at the next step once it is set.
 inline bool TransferCancel = false;
 
+// Starts a transfer, or a series of them: clears TransferCancel and, after a transfer that was
+// given up (cancelled or failed), takes and drops the frame the gateway sent for it next, which
+// may still be on its way: it belongs to no transfer of this series and would fail the first.
+void BeginTransferSeries();
+
 // True while any loop (or a command that runs several of them) is under way.
 bool LoopRunning();
 

@@ -64,10 +64,7 @@ bool TransferKavDataSet(BatchDirection direction) {
   using namespace axisdata;
   const LoopScope busy;
   const bool upload = direction == BatchDirection::Upload;
-  TransferCancel = false;
-  // A transfer given up earlier leaves the frame the gateway sent next unread on the line; it
-  // belongs to no transfer of this batch and would fail the first one.
-  klvn::clear_klvn();
+  BeginTransferSeries();
   std::vector<std::int16_t> missed;
   bool stopped = false;
   for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {

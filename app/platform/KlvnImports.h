@@ -44,6 +44,9 @@ inline constexpr std::int32_t kStepGoOn = -1;     // nothing yet, or a step done
 inline constexpr std::int32_t kPollArrived = 2;   // a poll arrived
 inline constexpr std::int32_t kAxisAborted = -4;  // the gateway aborted an axis exchange
 
+// The answer to a poll that tells the gateway the PC is there but wants no transfer now.
+inline constexpr std::int32_t kNoTransferAnswer = 4;
+
 // Link states of get_klvn_state.
 inline constexpr std::int32_t kLinkNotConnected = 0;
 inline constexpr std::int32_t kLinkWaitingForOpen = 1;

@@ -338,7 +338,7 @@ void FormMain::mnuCSVImport_Click() {
 void FormMain::BeginImageTransfer(Txt caption, bool cancellable) {
   SyncGrid->hide();
   setEnabled(false);
-  axisdata::TransferCancel = false;
+  axisdata::BeginTransferSeries();
   axisdata::Progress().Begin(Text(caption), shell::kGatewayImageWords, cancellable);
   klvn::reset_load_count(shell::kGatewayImageWords);
 }

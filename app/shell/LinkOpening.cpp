@@ -7,11 +7,6 @@
 
 namespace shell {
 
-namespace {
-// Tells the gateway that the PC is there but wants no transfer yet.
-constexpr std::int32_t kStartupPollAnswer = 4;
-}  // namespace
-
 LinkOpening OpenLink(const std::string& portName) {
   if (klvn::init_klvn_slave(portName.c_str()) != klvn::kStepDone) return LinkOpening::PortUsed;
   if (klvn::get_klvn_state() != klvn::kLinkReady) return LinkOpening::NotReady;
@@ -20,11 +15,11 @@ LinkOpening OpenLink(const std::string& portName) {
 
 bool WaitForFirstPoll(bool wantZero, std::int32_t& pollData) {
   using resources::Txt;
-  axisdata::TransferCancel = false;
+  axisdata::BeginTransferSeries();
   axisdata::ProgressView& progress = axisdata::Progress();
   progress.Begin(resources::Text(wantZero ? Txt::StartUpload : Txt::StartDownload), 0, true);
   const bool matched = axisdata::RunWaitLoop([&pollData, wantZero] {
-    if (klvn::exec_poll_answer(&pollData, kStartupPollAnswer) != klvn::kStepDone) return false;
+    if (klvn::exec_poll_answer(&pollData, klvn::kNoTransferAnswer) != klvn::kStepDone) return false;
     const bool nibbleZero = (static_cast<std::uint32_t>(pollData) >> 28) == 0;
     return nibbleZero == wantZero;
   });

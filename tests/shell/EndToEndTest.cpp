@@ -392,3 +392,19 @@ TEST_F(EndToEndTest, TheWizardStaysDuringItsUploadFromTheControllers) {
   EXPECT_TRUE(Main().isVisible());
   EXPECT_FALSE(wizard.isVisible());
 }
+
+TEST_F(EndToEndTest, AfterACancelledUploadTheNextRunsInFull) {
+  FormMain& main = OpenOnline();
+  gateway_.data.word_image = GatewayImage();
+  CancelAt(20);
+  GatewayThread side(gateway_, {.poll_data = 0, .transfers = 2});
+  main.mnuUpload_Click();  // the gateway's next frame stays unread on the line
+  ui.onProcessEvents = nullptr;
+  main.mnuUpload_Click();
+
+  const auto outcomes = side.wait();
+  ASSERT_EQ(outcomes.size(), 2u);
+  EXPECT_EQ(outcomes[1].end, TransferEnd::Completed) << outcomes[1].error;
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(static_cast<std::uint32_t>(shell::PrgData[300]), gateway_.data.word_image[300]);
+}
