@@ -212,7 +212,9 @@ void FormMain::SetUpSyncGrid(FlexGrid& grid) {
 }
 
 void FormMain::SetTransferEnabled(bool enabled) {
-  mnuTrans->menuAction()->setEnabled(enabled);
+  // Only the transfers need the link: offline the scan list and the point table stay at hand.
+  mnuUpload->setEnabled(enabled);
+  mnuDownload->setEnabled(enabled);
   ToolbarButtons["upload"]->setEnabled(enabled);
   ToolbarButtons["download"]->setEnabled(enabled);
 }

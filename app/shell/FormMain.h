@@ -61,7 +61,8 @@ class FormMain : public QMainWindow, public LoadableForm {
   // The wheel hook's call: rotation > 0 is a turn away from the user.
   void MouseWheel(std::int32_t keyState, std::int32_t rotation, std::int32_t x, std::int32_t y);
 
-  // Link mode chosen in the start wizard: the Transfer menu and the toolbar's transfer buttons.
+  // Link mode chosen in the start wizard: the upload and download commands of the Transfer menu
+  // and the toolbar.
   void SetTransferEnabled(bool enabled);
 
   platform::FlexGrid* SyncGrid;

@@ -137,7 +137,7 @@ TEST_F(EndToEndTest, UploadFromTheControllersWaitsForStateNibbleZero) {
 
 TEST_F(EndToEndTest, DownloadSendsTheLatestGridEdit) {
   FormMain& main = OpenOnline();
-  EXPECT_TRUE(main.mnuTrans->menuAction()->isEnabled());
+  EXPECT_TRUE(main.mnuUpload->isEnabled());
   shell::PrgData[200] = 4242;  // words beyond the ZEL file travel too
   main.SyncGrid->SetTextMatrix(2, 4, "1");  // in the grid, not yet in the image
   std::vector<std::string> captions;

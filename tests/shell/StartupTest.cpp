@@ -119,7 +119,10 @@ TEST_F(StartupTest, OfflineOffersOnlyCreateNew) {
   EXPECT_FALSE(Wizard().isVisible());
   EXPECT_TRUE(shell::OfflineMode);
   EXPECT_EQ(shell::ComPortName, "");
-  EXPECT_FALSE(main.mnuTrans->menuAction()->isEnabled());
+  EXPECT_FALSE(main.mnuUpload->isEnabled());
+  EXPECT_FALSE(main.mnuDownload->isEnabled());
+  EXPECT_TRUE(main.mnuTrans->menuAction()->isEnabled());  // editing needs no link
+  EXPECT_TRUE(main.mnuScanList->isEnabled());
   EXPECT_FALSE(main.ToolbarButtons["upload"]->isEnabled());
   EXPECT_FALSE(main.ToolbarButtons["download"]->isEnabled());
   EXPECT_EQ(shell::CurFileName, Path("data/new.zel"));
