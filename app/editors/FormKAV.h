@@ -106,6 +106,9 @@ class FormKAV : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The data set the window shows (its ZEL path), for the status bar.
+  std::string dataSetPath_;
+
   // A menu, toolbar or list command of this window, dropped while a loop runs.
   template <typename Method>
   auto Command(Method method) {

@@ -37,6 +37,7 @@ void FormKAV::OpenPointTable() {
   CurAxis = 0;
   CurPage = 0;
   DispMode = kHexadecimal;
+  dataSetPath_ = shell::CurFileName;
   editors::SetUpKavGrid(*PrgGrid);
   // A data set never saved has no point tables on disk; like its synchronous table it starts as
   // a copy of the default set (saving writes it under its own name).
@@ -71,11 +72,14 @@ void FormKAV::mnuOpen_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(DataSetDialog(false));
   if (!chosen) return;
   PrgGrid->hide();
-  shell::SetDataSetNames(*chosen);
+  // Only the point tables are read here: the main window's synchronous table, its file name
+  // and its unsaved state stay its own, so its Save never writes that table over the chosen
+  // set's and its close still offers to save unsaved changes.
+  axisdata::BaseFileName = shell::DataSetBaseName(*chosen);
+  dataSetPath_ = *chosen;
   // Each file that cannot be read is told by its reader and leaves its words as they were.
   axisdata::OpenKavDataSet(axisdata::BaseFileName);
-  shell::DataModified = false;
-  StatusPanel1->setText(QString::fromStdString(shell::CurFileName));
+  StatusPanel1->setText(QString::fromStdString(dataSetPath_));
   ShowGridWhenOnScreen();
 }
 
@@ -84,13 +88,14 @@ void FormKAV::mnuSave_Click() {
   if (const std::optional<std::string> failures = editors::SaveKavDataSet()) {
     ShowFileFailure(*failures);
   }
-  StatusPanel1->setText(QString::fromStdString(shell::CurFileName));
+  StatusPanel1->setText(QString::fromStdString(dataSetPath_));
 }
 
 void FormKAV::mnuSaveAs_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(DataSetDialog(true));
   if (!chosen) return;
   shell::SetDataSetNames(*chosen);
+  dataSetPath_ = *chosen;
   mnuSave_Click();
   ShowGridWhenOnScreen();
 }

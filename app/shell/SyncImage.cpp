@@ -131,14 +131,18 @@ void WritePrgData(const platform::CellGrid& grid, int model) {
   }
 }
 
-void SetDataSetNames(const std::string& zelPath) {
-  CurFileName = zelPath;
+std::string DataSetBaseName(const std::string& zelPath) {
   const std::int32_t dot = axisdata::InStrRevPos(zelPath, ".", -1, axisdata::kBinaryCompare);
   const std::string::size_type slash = zelPath.find_last_of("/\\");
   // A "." that belongs to a folder name is no extension.
   const bool hasExtension =
       dot > 0 && (slash == std::string::npos || static_cast<std::string::size_type>(dot) > slash);
-  axisdata::BaseFileName = hasExtension ? zelPath.substr(0, dot - 1) : zelPath;
+  return hasExtension ? zelPath.substr(0, dot - 1) : zelPath;
+}
+
+void SetDataSetNames(const std::string& zelPath) {
+  CurFileName = zelPath;
+  axisdata::BaseFileName = DataSetBaseName(zelPath);
   CsvFileName = axisdata::BaseFileName + ".CSV";
 }
 

@@ -48,6 +48,7 @@ void WritePrgData(const platform::CellGrid& grid, int model);
 
 // The names derived from a ZEL path: the base name is the path up to its last "." (the whole
 // path when it has none), the CSV name the base name & ".CSV".
+std::string DataSetBaseName(const std::string& zelPath);
 void SetDataSetNames(const std::string& zelPath);
 
 // The largest files the readers take. A ZEL file of 133 quoted values is under 2 KB and a CSV

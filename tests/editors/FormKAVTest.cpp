@@ -395,12 +395,17 @@ TEST_F(FormKAVTest, SaveAsWritesTheSetUnderTheNewNameAndShowsIt) {
   // Opening it again brings back what was saved.
   PointWord(0, 0, kPCMD) = 5;
   std::filesystem::remove(Path("data/other1.EEP"));
+  shell::CurFileName = Path("data/table.zel");
   shell::DataModified = true;
   ui.dialogAnswers = {Path("data/other.zel")};
   kav.mnuOpen_Click();
   EXPECT_EQ(PointWord(0, 0, kPCMD), 0x77);
   EXPECT_EQ(Cell(kav, 1, 1), "77");
-  EXPECT_FALSE(shell::DataModified);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), Path("data/other.zel"));
+  // The main window's table keeps its file and its unsaved state: its Save never writes that
+  // table over the opened set's, and its close still offers to save it.
+  EXPECT_EQ(shell::CurFileName, Path("data/table.zel"));
+  EXPECT_TRUE(shell::DataModified);
   ASSERT_EQ(ui.messages.size(), 1u);  // the missing axis file, told by its reader
   EXPECT_EQ(ui.messages[0].text, "Axis Number1:  file isn't exist.");
 }
