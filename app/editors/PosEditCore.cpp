@@ -288,7 +288,7 @@ void PosEditCore::SetInPosWidth(double width) {
   const double widest = slider.maximum * scale / kSliderParts;
   if (width > widest) {
     SetSlider(kInPosRow, slider.maximum);
-    SetValue(kInPosRow, FormatSignPlace(widest));
+    SetValue(kInPosRow, FormatSignPlace(RoundHalfEven(widest)));
     return;
   }
   if (width < 0) {
@@ -298,7 +298,10 @@ void PosEditCore::SetInPosWidth(double width) {
   }
   const double steps = RoundHalfEven(ClampToIntRange(width * kSliderParts / scale));
   SetSlider(kInPosRow, steps > 0 ? steps : 1);
-  SetValue(kInPosRow, FormatSignPlace(slider.value * scale / kSliderParts));
+  // The width is whole pulses and stays what was stored or typed; the slider, whose steps may
+  // be wider than a pulse, only follows it (a width shown in slider steps would change the
+  // stored word on the next write although nobody touched it).
+  SetValue(kInPosRow, FormatSignPlace(std::max(1.0, RoundHalfEven(width))));
 }
 
 // ---- Check boxes and options ------------------------------------------------------------------

@@ -244,7 +244,7 @@ void PrintTo(const WidthCase& c, std::ostream* os) { *os << c.name; }
 
 class InPositionWidth : public PosEditCoreTest, public testing::WithParamInterface<WidthCase> {};
 
-TEST_P(InPositionWidth, IsHeldInSliderSteps) {
+TEST_P(InPositionWidth, IsShownInWholePulsesWithTheSliderFollowing) {
   const WidthCase& c = GetParam();
   SetAxis(kPulseMotor, 0, 10000);  // a step is 10000 / 32768 pulses
   Read();
@@ -258,10 +258,19 @@ TEST_P(InPositionWidth, IsHeldInSliderSteps) {
 INSTANTIATE_TEST_SUITE_P(
     Span10000, InPositionWidth,
     testing::Values(WidthCase{"NegativeShowsOne", "-3", 0, 1, 1},
-                    WidthCase{"AboveTheSliderTakesItsEnd", "20000", 32767, 9999.69482421875, 10000},
-                    WidthCase{"OnePulseIsNotStoredAs0", "1", 3, 0.91552734375, 1},
-                    WidthCase{"FourPulses", "4", 13, 3.96728515625, 4}),
+                    WidthCase{"AboveTheSliderTakesItsEnd", "20000", 32767, 10000, 10000},
+                    WidthCase{"OnePulseIsNotStoredAs0", "1", 3, 1, 1},
+                    WidthCase{"FourPulses", "4", 13, 4, 4}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PosEditCoreTest, AStoredWidthWritesBackUnchangedWhereASliderStepIsManyPulses) {
+  SetAxis(kPulseMotor, 0, 1000000);  // a step of the slider is about 30 pulses
+  Point()[kINP] = 40;
+  Read();
+  EXPECT_EQ(F().value[kInPosRow], " 40");
+  Write();
+  EXPECT_EQ(Point()[kINP], 40);
+}
 
 TEST_F(PosEditCoreTest, InPositionSliderGivesAtLeastOnePulse) {
   SetAxis(kPulseMotor, 0, 10000);
@@ -336,7 +345,7 @@ TEST_F(PosEditCoreTest, PusherTickShowsTheForceRowAndAPushAmount) {
   EXPECT_TRUE(F().inPosUnitShown);
   EXPECT_FALSE(F().stopDirEnabled);
   EXPECT_TRUE(F().incre.enabled);
-  EXPECT_DOUBLE_EQ(Number(kInPosRow), 9999.69482421875);  // the widest width of the slider
+  EXPECT_DOUBLE_EQ(Number(kInPosRow), 10000);  // the widest width of the slider
 }
 
 TEST_F(PosEditCoreTest, PusherUntickedOnAPushPointResetsTheWidthTo4Pulses) {
