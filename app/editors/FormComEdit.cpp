@@ -68,7 +68,7 @@ QLineEdit* NumberBox(QWidget* parent) {
 }  // namespace
 
 FormComEdit::FormComEdit(QWidget* parent)
-    : platform::ModalDialog(parent),
+    : shell::EditorDialog(parent),
       LblAxCap(new QLabel(this)),
       LblAxNum(new QLabel(this)),
       LblTypeCap(new QLabel(this)),
@@ -367,15 +367,6 @@ void FormComEdit::CheckILK_Click() { core_.CheckILK_Click(CheckILK->isChecked())
 void FormComEdit::CmdConf_Click() { core_.CmdConf_Click(); }
 
 void FormComEdit::CmdCansel_Click() { Forms::Unload(FormId::ComEdit); }
-
-void FormComEdit::closeEvent(QCloseEvent* event) {
-  if (shell::RefuseCloseWhileBusy(*event)) return;
-  platform::ModalDialog::closeEvent(event);
-}
-
-void FormComEdit::reject() {
-  if (!axisdata::LoopRunning()) CmdCansel_Click();
-}
 
 namespace editors {
 

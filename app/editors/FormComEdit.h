@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "editors/ComEditCore.h"
-#include "platform/ModalDialog.h"
+#include "shell/EditorDialog.h"
 #include "shell/Forms.h"
 
 class QCheckBox;
@@ -17,7 +17,7 @@ class QPushButton;
 // AxNum is set. Everything it shows comes from the program's set-up ComEdit(); the window copies
 // those fields onto its controls whenever they change and hands the user's typing and clicks
 // back. OK stores and keeps the window open; Cancel unloads it.
-class FormComEdit : public platform::ModalDialog,
+class FormComEdit : public shell::EditorDialog,
                     public LoadableForm,
                     public editors::ComEditView {
   Q_OBJECT
@@ -89,8 +89,7 @@ class FormComEdit : public platform::ModalDialog,
   QPushButton* CmdCansel;
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void reject() override;  // Esc and the close box cancel
+  void Cancel() override { CmdCansel_Click(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

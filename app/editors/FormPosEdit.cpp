@@ -95,7 +95,7 @@ QString WindowTitle() {
 }  // namespace
 
 FormPosEdit::FormPosEdit(QWidget* parent)
-    : platform::ModalDialog(parent),
+    : shell::EditorDialog(parent),
       LblAxCap(new QLabel(this)),
       LblAxNum(new QLabel(this)),
       LblPtCap(new QLabel(this)),
@@ -411,15 +411,6 @@ void FormPosEdit::CommandOK_Click() {
 }
 
 void FormPosEdit::CommandCansel_Click() { Forms::Unload(FormId::PosEdit); }
-
-void FormPosEdit::closeEvent(QCloseEvent* event) {
-  if (shell::RefuseCloseWhileBusy(*event)) return;
-  platform::ModalDialog::closeEvent(event);
-}
-
-void FormPosEdit::reject() {
-  if (!axisdata::LoopRunning()) CommandCansel_Click();
-}
 
 namespace editors {
 

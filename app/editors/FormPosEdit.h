@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "editors/PosEditCore.h"
-#include "platform/ModalDialog.h"
+#include "shell/EditorDialog.h"
 #include "shell/Forms.h"
 
 class QCheckBox;
@@ -19,7 +19,7 @@ class QScrollBar;
 // window copies the fields of its core onto the controls whenever they change and hands the
 // user's typing and clicks back. OK asks, writes and unloads the window (it stays open on a
 // value it refuses); Cancel unloads it.
-class FormPosEdit : public platform::ModalDialog, public LoadableForm, public editors::PosEditView {
+class FormPosEdit : public shell::EditorDialog, public LoadableForm, public editors::PosEditView {
   Q_OBJECT
 
  public:
@@ -81,8 +81,7 @@ class FormPosEdit : public platform::ModalDialog, public LoadableForm, public ed
   QPushButton* CommandCansel;
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void reject() override;  // Esc and the close box cancel
+  void Cancel() override { CommandCansel_Click(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
