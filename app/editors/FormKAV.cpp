@@ -227,7 +227,7 @@ void FormKAV::ShowGridWhenOnScreen() {
 }
 
 void FormKAV::FillKavGrid(std::int16_t axis, std::int16_t page) {
-  editors::FillKavGrid(*PrgGrid, axis, page);
+  editors::FillKavGrid(*PrgGrid, filledCells_, axis, page);
   // Units in the headers belong to the axis the unit set-up read last, the shown one.
   editors::SetKavGridHeaders(*PrgGrid);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "axisdata/EditorViews.h"
+#include "editors/ModuleGrid.h"
 #include "shell/BusyGuard.h"
 #include "shell/Forms.h"
 #include "shell/PointTableWindow.h"
@@ -108,6 +109,8 @@ class FormKAV : public QMainWindow,
  private:
   // The data set the window shows (its ZEL path), for the status bar.
   std::string dataSetPath_;
+  // What the grid's last fill wrote: only cells the user changed since are stored.
+  editors::KavCellTexts filledCells_;
 
   // A menu, toolbar or list command of this window, dropped while a loop runs.
   template <typename Method>

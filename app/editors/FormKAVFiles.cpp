@@ -59,7 +59,7 @@ void FormKAV::OpenPointTable() {
 
 void FormKAV::StoreGrid() {
   cellEditor_->Commit();
-  editors::StoreKavGrid(*PrgGrid, axisdata::CurAxis, axisdata::CurPage);
+  editors::StoreKavGrid(*PrgGrid, filledCells_, axisdata::CurAxis, axisdata::CurPage);
 }
 
 void FormKAV::ShowFileFailure(const std::string& text) {
@@ -112,7 +112,12 @@ void FormKAV::RunBatch(bool upload) {
   ShowGridWhenOnScreen();
 }
 
-void FormKAV::mnuUpload_Click() { RunBatch(true); }
+void FormKAV::mnuUpload_Click() {
+  // What the upload does not replace (a cancel, a failure, an axis the gateway lacks) keeps
+  // what the grid showed.
+  StoreGrid();
+  RunBatch(true);
+}
 
 void FormKAV::mnuDownload_Click() {
   StoreGrid();

@@ -49,14 +49,27 @@ constexpr char kCommaInCell = '\t';
 // How much of a refused cell text a message quotes.
 constexpr std::size_t kQuotedCellText = 16;
 
+bool IsExtPointCell(int col, std::int16_t page) {
+  return page >= 1 && (col == kPositionColumn || col == kSpeedColumn);
+}
+
 // The word a value cell of point `point` maps to on `page`.
 std::int32_t& CellWord(int col, std::int16_t axis, std::int16_t page, int point) {
   const KavColumn& column = KavColumnAt(col);
-  if (page >= 1 && (col == kPositionColumn || col == kSpeedColumn)) {
+  if (IsExtPointCell(col, page)) {
     const std::int16_t i = axisdata::ExtPointIndex(page, axis, static_cast<std::int16_t>(point));
     return axisdata::ExtPointData[i + (col == kSpeedColumn ? 1 : 0)];
   }
   return axisdata::PointValue(axisdata::AxisData[axis], point)[column.field];
+}
+
+// An edit's bookkeeping: the data now differ from the files and from the gateway.
+void MarkChanged(int col, std::int16_t axis, std::int16_t page) {
+  if (IsExtPointCell(col, page)) {
+    axisdata::XepUnsaved = axisdata::XepUnsent = true;
+  } else {
+    axisdata::AxisUnsaved[axis] = axisdata::AxisUnsent[axis] = true;
+  }
 }
 
 // Columns in the order the grid is filled and stored: 1 and 4 first, then the others.
@@ -114,28 +127,37 @@ void SetKavGridHeaders(platform::CellGrid& grid, const std::string& lengthUnit,
                    units ? "u" : axisdata::DispMode == axisdata::kHexadecimal ? "h" : "d");
 }
 
-void FillKavGrid(platform::CellGrid& grid, std::int16_t axis, std::int16_t page) {
+void FillKavGrid(platform::CellGrid& grid, KavCellTexts& filled, std::int16_t axis,
+                 std::int16_t page) {
   for (int point = 0; point < axisdata::kBasePoints; ++point) {
     for (const int col : kColumnOrder) {
       const std::int32_t word = CellWord(col, axis, page, point);
-      grid.SetCellText(point + 1, col, axisdata::FormatValue(KavColumnAt(col).fillType, word));
+      std::string& text = filled[point + 1][col];
+      text = axisdata::FormatValue(KavColumnAt(col).fillType, word);
+      grid.SetCellText(point + 1, col, text);
     }
   }
 }
 
-std::vector<RefusedCell> StoreKavGrid(platform::CellGrid& grid, std::int16_t axis,
-                                      std::int16_t page) {
+std::vector<RefusedCell> StoreKavGrid(platform::CellGrid& grid, KavCellTexts& filled,
+                                      std::int16_t axis, std::int16_t page) {
   std::vector<RefusedCell> refused;
   for (int point = 0; point < axisdata::kBasePoints; ++point) {
     for (const int col : kColumnOrder) {
+      std::string& shown = filled[point + 1][col];
+      const std::string text = grid.CellText(point + 1, col);
+      if (text == shown) continue;
       const KavColumn& column = KavColumnAt(col);
       std::int32_t& word = CellWord(col, axis, page, point);
-      const std::string text = grid.CellText(point + 1, col);
       try {
-        word = axisdata::ParseValue(column.storeType, text);
+        const std::int32_t typed = axisdata::ParseValue(column.storeType, text);
+        if (typed != word) MarkChanged(col, axis, page);
+        word = typed;
+        shown = text;
       } catch (const axisdata::ConversionError&) {
         refused.push_back({point + 1, col, text});
-        grid.SetCellText(point + 1, col, axisdata::FormatValue(column.fillType, word));
+        shown = axisdata::FormatValue(column.fillType, word);
+        grid.SetCellText(point + 1, col, shown);
       }
     }
   }

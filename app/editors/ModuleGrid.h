@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -50,9 +51,15 @@ void SetKavGridTexts(platform::CellGrid& grid, const std::string& lengthUnit,
 void SetKavGridHeaders(platform::CellGrid& grid, const std::string& lengthUnit,
                        const std::string& accUnit);
 
+// The value cells' texts as the grid's last fill wrote them (or its last store took them). A
+// store reads back only the cells whose text differs: a value the grid shows rounded (in user
+// units, or wider than its column) is never replaced by its rounding.
+using KavCellTexts = std::array<std::array<std::string, kKavGridCols>, kKavGridRows>;
+
 // The 16 x 13 value cells from the data of the axis and page (pages of 1 and above show the
-// extended point's position and speed, the base point's other fields).
-void FillKavGrid(platform::CellGrid& grid, std::int16_t axis, std::int16_t page);
+// extended point's position and speed, the base point's other fields), recorded in `filled`.
+void FillKavGrid(platform::CellGrid& grid, KavCellTexts& filled, std::int16_t axis,
+                 std::int16_t page);
 
 // A cell StoreKavGrid could not take.
 struct RefusedCell {
@@ -60,11 +67,12 @@ struct RefusedCell {
   std::string text;
 };
 
-// The value cells back into the data. A cell that is no value of its column keeps its stored
-// word (and shows it again); the user is told which cells were refused. Every other cell is
-// stored.
-std::vector<RefusedCell> StoreKavGrid(platform::CellGrid& grid, std::int16_t axis,
-                                      std::int16_t page);
+// The value cells changed since the fill back into the data; a cell still showing what the fill
+// wrote keeps its word. A changed cell that is no value of its column keeps its stored word (and
+// shows it again); the user is told which cells were refused. A word that changes marks its axis
+// (or the extended points) as differing from its files and from the gateway.
+std::vector<RefusedCell> StoreKavGrid(platform::CellGrid& grid, KavCellTexts& filled,
+                                      std::int16_t axis, std::int16_t page);
 
 // The tool tip of columns 1-13, "" for any other column.
 std::string GetKavColumnTip(std::int16_t col);

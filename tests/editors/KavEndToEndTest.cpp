@@ -175,3 +175,19 @@ TEST_F(KavEndToEndTest, DownloadSendsWhatTheGridShows) {
   EXPECT_EQ(kav.PrgGrid->Row(), 2);  // where Enter left the cursor
   EXPECT_EQ(kav.PrgGrid->Col(), 1);
 }
+
+TEST_F(KavEndToEndTest, AnUploadCancelledAtOnceKeepsWhatWasTyped) {
+  FormKAV& kav = OpenEditorOnline(2);
+  TypeInCell(kav, 2, 1, "1234");  // axis 0, point 1: in the grid only
+  axisdata::AxisUnsaved.fill(false);
+  axisdata::AxisUnsent.fill(false);
+  ui.onProcessEvents = [] { Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click(); };
+  kav.mnuUpload->trigger();  // nobody serves it: the cancel comes first
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Not transferred: axes 0, 1 and the extended points.");
+  EXPECT_EQ(Cell(kav, 2, 1), "1234");
+  EXPECT_EQ(PointWord(0, 1, axisdata::kPCMD), 0x1234);
+  EXPECT_TRUE(axisdata::AxisUnsaved[0] && axisdata::AxisUnsent[0]);  // an edit, not yet saved
+  EXPECT_FALSE(axisdata::AxisUnsaved[1] || axisdata::AxisUnsent[1]);
+}

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "RecordingUi.h"
+#include "UnitStateFixture.h"
 #include "axisdata/AxisData.h"
 #include "axisdata/ExtPointData.h"
 #include "axisdata/Notation.h"
+#include "axisdata/NumberText.h"
 #include "axisdata/Selection.h"
 #include "axisdata/SharedState.h"
 #include "platform/TableGrid.h"
@@ -52,6 +54,7 @@ class ModuleGridTest : public testing::Test {
 
   RecordingUi ui;
   platform::TableGrid grid{editors::kKavGridRows, editors::kKavGridCols};
+  editors::KavCellTexts filled;
 };
 
 }  // namespace
@@ -64,26 +67,26 @@ TEST_F(ModuleGridTest, PageZeroShowsTheBaseRecordAndLaterPagesTheExtendedPoint) 
   axisdata::ExtPointData[i + 1] = 0x88;
   EXPECT_EQ(&Field(3, 2, 0), &axisdata::AxisData[3][96 + 64 * 2]);
 
-  editors::FillKavGrid(grid, 3, 0);
+  editors::FillKavGrid(grid, filled, 3, 0);
   EXPECT_EQ(grid.CellText(3, 1), "1234");
   EXPECT_EQ(grid.CellText(3, 3), "55");
 
-  editors::FillKavGrid(grid, 3, 2);
+  editors::FillKavGrid(grid, filled, 3, 2);
   EXPECT_EQ(grid.CellText(3, 1), "777");
   EXPECT_EQ(grid.CellText(3, 4), "88");
   EXPECT_EQ(grid.CellText(3, 3), "55");  // the base point's in-position width
 }
 
 TEST_F(ModuleGridTest, StoringOnAnExtendedPageChangesTheBasePointsOtherFields) {
-  editors::FillKavGrid(grid, 1, 1);
+  editors::FillKavGrid(grid, filled, 1, 1);
   grid.SetCellText(5, 5, "1F4");
   grid.SetCellText(5, 1, "FFFFFFFF");
-  editors::StoreKavGrid(grid, 1, 1);
+  editors::StoreKavGrid(grid, filled, 1, 1);
   EXPECT_EQ(Field(1, 4, axisdata::kACMD), 0x1F4);
   EXPECT_EQ(Field(1, 4, axisdata::kPCMD), 0);  // the position went to the extended point
   EXPECT_EQ(axisdata::ExtPointData[axisdata::ExtPointIndex(1, 1, 4)], -1);
 
-  editors::FillKavGrid(grid, 1, 0);
+  editors::FillKavGrid(grid, filled, 1, 0);
   EXPECT_EQ(grid.CellText(5, 5), "1F4");
 }
 
@@ -92,8 +95,8 @@ TEST_F(ModuleGridTest, FillThenStoreInHexadecimalKeepsEveryWord) {
   const axisdata::AxisWords axis = axisdata::AxisData[2];
   const auto ext = axisdata::ExtPointData;
   for (std::int16_t page : {0, 1, 11}) {
-    editors::FillKavGrid(grid, 2, page);
-    EXPECT_TRUE(editors::StoreKavGrid(grid, 2, page).empty());
+    editors::FillKavGrid(grid, filled, 2, page);
+    EXPECT_TRUE(editors::StoreKavGrid(grid, filled, 2, page).empty());
   }
   EXPECT_EQ(axisdata::AxisData[2], axis);
   EXPECT_EQ(axisdata::ExtPointData, ext);
@@ -102,11 +105,11 @@ TEST_F(ModuleGridTest, FillThenStoreInHexadecimalKeepsEveryWord) {
 
 TEST_F(ModuleGridTest, ARefusedCellKeepsItsWordAndIsTold) {
   Field(0, 2, axisdata::kFLGP) = 7;
-  editors::FillKavGrid(grid, 0, 0);
+  editors::FillKavGrid(grid, filled, 0, 0);
   grid.SetCellText(3, 2, "100");      // no byte
   grid.SetCellText(4, 4, "ZZ");       // no number
   grid.SetCellText(3, 6, "1F");       // a good neighbour
-  const auto refused = editors::StoreKavGrid(grid, 0, 0);
+  const auto refused = editors::StoreKavGrid(grid, filled, 0, 0);
 
   ASSERT_EQ(refused.size(), 2u);
   EXPECT_EQ(Field(0, 2, axisdata::kFLGP), 7);
@@ -194,10 +197,10 @@ TEST_F(ModuleGridTest, APastedTextIsReadInTheNotationOfTheStore) {
   const std::string copied =
       editors::CopyGridSelection(2, grid, {.row = 2, .col = 4, .rowSel = 2, .colSel = 4});
   axisdata::DispMode = axisdata::kDecimal;
-  editors::FillKavGrid(grid, 0, 0);
+  editors::FillKavGrid(grid, filled, 0, 0);
   editors::PasteGridText(copied, 2, grid, {.row = 2, .col = 4});
   EXPECT_EQ(grid.CellText(2, 4), "10");
-  editors::StoreKavGrid(grid, 0, 0);
+  editors::StoreKavGrid(grid, filled, 0, 0);
   EXPECT_EQ(Field(0, 1, axisdata::kVCMD), 10);
 }
 
@@ -211,3 +214,93 @@ TEST_F(ModuleGridTest, ACellWithADecimalCommaStaysOneCell) {
   EXPECT_EQ(other.CellText(9, 1), "12,5");
   EXPECT_EQ(other.CellText(9, 2), "3");
 }
+
+// A grid shown in user units rounds what it shows; only what the user changed is read back.
+namespace {
+
+struct UnitSetUp {
+  const char* name;
+  double lead;  // mm per revolution, at 800 pulses and 3 decimals
+};
+void PrintTo(const UnitSetUp& c, std::ostream* os) { *os << c.name; }
+
+class KavGridInUnits : public UnitStateTest, public testing::WithParamInterface<UnitSetUp> {
+ protected:
+  static constexpr std::int16_t kAxis = 1;
+
+  void SetUp() override {
+    UnitStateTest::SetUp();
+    axisdata::ResetSharedState();
+    axisdata::AxisCount = 4;
+    resources::LoadUiText(resources::kEnglishBase);
+    editors::SetKavGridTexts(grid, "mm", "G");
+    UseAxis("mm", GetParam().lead, 800);
+    controls.decimals = 3;
+    for (int p = 0; p < 16; ++p) {
+      const auto point = axisdata::PointValue(axisdata::AxisData[kAxis], p);
+      point[axisdata::kPCMD] = 1001 + 37 * p;
+      point[axisdata::kINP] = 101 + p;
+      point[axisdata::kVCMD] = 1001 + 13 * p;
+      point[axisdata::kACMD] = 1001 + 7 * p;
+      const std::int16_t i = axisdata::ExtPointIndex(1, kAxis, static_cast<std::int16_t>(p));
+      axisdata::ExtPointData[i] = 2001 + 37 * p;
+      axisdata::ExtPointData[i + 1] = p == 0 ? 65535 : 1001 + 13 * p;  // as a gateway may send it
+    }
+  }
+  void TearDown() override {
+    axisdata::ResetSharedState();
+    UnitStateTest::TearDown();
+  }
+
+  RecordingUi ui;
+  platform::TableGrid grid{editors::kKavGridRows, editors::kKavGridCols};
+  editors::KavCellTexts filled;
+};
+
+TEST_P(KavGridInUnits, ViewingChangesNoWordInAnyNotation) {
+  const axisdata::AxisWords axis = axisdata::AxisData[kAxis];
+  const auto ext = axisdata::ExtPointData;
+  for (const std::int16_t notation : {axisdata::kHexadecimal, axisdata::kDecimal,
+                                      axisdata::kUserUnits}) {
+    axisdata::DispMode = notation;
+    for (const std::int16_t page : {0, 1}) {
+      editors::FillKavGrid(grid, filled, kAxis, page);
+      EXPECT_TRUE(editors::StoreKavGrid(grid, filled, kAxis, page).empty());
+      EXPECT_EQ(axisdata::AxisData[kAxis], axis) << "notation " << notation << " page " << page;
+      EXPECT_EQ(axisdata::ExtPointData, ext) << "notation " << notation << " page " << page;
+    }
+  }
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(axisdata::AxisUnsaved[kAxis] || axisdata::AxisUnsent[kAxis]);
+  EXPECT_FALSE(axisdata::XepUnsaved || axisdata::XepUnsent);
+}
+
+TEST_P(KavGridInUnits, TypedAndPastedCellsAreStillStored) {
+  axisdata::DispMode = axisdata::kUserUnits;
+  editors::FillKavGrid(grid, filled, kAxis, 0);
+  grid.SetCellText(1, 1, "2.5");  // typed
+  const std::string copied =
+      editors::CopyGridSelection(2, grid, {.row = 1, .col = 1, .rowSel = 2, .colSel = 1});
+  editors::PasteGridText(copied, 2, grid, {.row = 5, .col = 1});
+  editors::StoreKavGrid(grid, filled, kAxis, 0);
+  const std::int32_t typed = axisdata::RoundToInt32(2.5 / GetParam().lead * 800);
+  EXPECT_EQ(axisdata::PointValue(axisdata::AxisData[kAxis], 0)[axisdata::kPCMD], typed);
+  EXPECT_EQ(axisdata::PointValue(axisdata::AxisData[kAxis], 4)[axisdata::kPCMD], typed);
+  EXPECT_EQ(axisdata::PointValue(axisdata::AxisData[kAxis], 2)[axisdata::kPCMD], 1001 + 37 * 2);
+  EXPECT_TRUE(axisdata::AxisUnsaved[kAxis] && axisdata::AxisUnsent[kAxis]);
+  EXPECT_FALSE(axisdata::XepUnsaved);
+
+  editors::FillKavGrid(grid, filled, kAxis, 1);
+  grid.SetCellText(3, 4, "1");  // the extended point's speed
+  editors::StoreKavGrid(grid, filled, kAxis, 1);
+  EXPECT_EQ(axisdata::ExtPointData[axisdata::ExtPointIndex(1, kAxis, 2) + 1],
+            axisdata::TextToSpeedCode("1"));
+  EXPECT_TRUE(axisdata::XepUnsaved && axisdata::XepUnsent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Leads, KavGridInUnits,
+                         testing::Values(UnitSetUp{"Lead10", 10}, UnitSetUp{"Lead2", 2},
+                                         UnitSetUp{"Lead3", 3}, UnitSetUp{"Lead0_2", 0.2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
