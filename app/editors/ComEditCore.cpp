@@ -114,6 +114,7 @@ void ComEditCore::Reset() {
   point_ = {};
   homeMode_ = 0;
   fwdZone_ = rvsZone_ = strokeMax_ = 0;
+  shown_ = {};
 }
 
 void ComEditCore::SetAxNum(std::int16_t axis) {
@@ -151,9 +152,11 @@ void ComEditCore::ReadComParam(std::int16_t axis) {
   ReadLimitsAndZones(words);
   fields_.interlockShown = true;
   fields_.interlock = (words[kAxisFlagsWord] & kInterlockBit) == kInterlockBit;
-  fields_.homeSpeed = SpeedCodeToText(words[kHomeSpeedWord]);
+  Show(ComBox::HomeSpeed, SpeedCodeToText(words[kHomeSpeedWord]), words[kHomeSpeedWord]);
   fields_.homeAcc = AccCodeToText(words[kHomeAccWord]);
-  fields_.homeCurrent = FormatSignPlace(words[kHomeCurrentWord] * 100.0 / kHomeCurrentFullScale);
+  Show(ComBox::HomeCurrent,
+       FormatSignPlace(words[kHomeCurrentWord] * 100.0 / kHomeCurrentFullScale),
+       words[kHomeCurrentWord]);
 }
 
 void ComEditCore::SetUpPulseMotor() {
@@ -243,8 +246,12 @@ void ComEditCore::ReadLimitsAndZones(const AxisWords& words) {
       rvsZone_ = fwdZone_ + 1;
     }
   }
-  fields_.fwdZone = FormatPulses(fwdZone_);
-  fields_.rvsZone = FormatPulses(rvsZone_);
+  ShowZones();
+}
+
+void ComEditCore::ShowZones() {
+  Show(ComBox::FwdZone, FormatPulses(fwdZone_), fwdZone_);
+  Show(ComBox::RvsZone, FormatPulses(rvsZone_), rvsZone_);
 }
 
 void ComEditCore::TypeChanged() {
@@ -295,8 +302,7 @@ void ComEditCore::RefreshUnits() {
   Resolution = resolution;
   UnitPerPulse = lead / resolution;
   RefreshLimitScales();
-  fields_.fwdZone = FormatPulses(fwdZone_);
-  fields_.rvsZone = FormatPulses(rvsZone_);
+  ShowZones();
   fields_.unitLabel = fields_.unit;
   point_.positionUnit = fields_.unit;
 }
@@ -309,8 +315,9 @@ void ComEditCore::SetSliderScale(int slider, int minimum, int maximum, int step)
 
 void ComEditCore::ShowLimits(const std::string& forward, const std::string& reverse) {
   const Batch batch(*this);
-  fields_.fwdLimit = forward;
-  fields_.rvsLimit = reverse;
+  // The unit conversions show the shared limits as they now are.
+  Show(ComBox::FwdLimit, forward, FwdLimitPulses);
+  Show(ComBox::RvsLimit, reverse, RvsLimitPulses);
 }
 
 void ComEditCore::SelectHomeSide(int index) {
@@ -320,7 +327,7 @@ void ComEditCore::SelectHomeSide(int index) {
 
 void ComEditCore::ShowStroke(const std::string& stroke) {
   const Batch batch(*this);
-  fields_.stroke = stroke;
+  Show(ComBox::Stroke, stroke, 0);  // the travel between the limits: applied only once changed
 }
 
 void ComEditCore::ShowAccUnit(const std::string& unit) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,6 +53,7 @@ struct ComEditFields {
 
 // The boxes the user types into.
 enum class ComBox { FwdLimit, RvsLimit, Stroke, FwdZone, RvsZone, HomeSpeed, HomeCurrent };
+inline constexpr int kComBoxes = 7;
 
 // Told when the fields changed; the window implements it.
 class ComEditView {
@@ -85,7 +87,9 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
 
   // The user's edits. SetText keeps a typed text without acting on it; CommitBox runs the box's
   // rule on Enter and when the box loses focus (limits and zones set the shared values, the
-  // stroke sets the limits); a text that is no number leaves everything as it was.
+  // stroke sets the limits); a text that is no number leaves everything as it was. A box that
+  // still shows what the editor wrote into it stands for the value it was written from, so an
+  // unchanged box never stores its rounding, and an unchanged stroke moves no limit.
   void SetText(ComBox box, std::string text);
   void CommitBox(ComBox box);
   void ComboType_Click(int index);
@@ -148,18 +152,33 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
     std::int32_t fwdLimit, rvsLimit, fwdZone, rvsZone, homeSpeed, homeCurrent;
   };
 
+  // A text the editor wrote into a box, with the value it was written from.
+  struct ShownText {
+    std::string text;
+    std::int32_t value = 0;
+  };
+
   void TellViews();
   void SetUpPulseMotor();
   void SetUpRotary(int code, int expansionByte);
   void SetUpLinear(int code, int expansionByte);
   void SetUpTypeTail(int code);
   void ReadLimitsAndZones(const axisdata::AxisWords& words);
+  void ShowZones();
   void TypeChanged();
   void RefreshUnits();
   void ApplyStroke();
+  void ShowLimitPulses(ComBox box, std::int64_t pulses);
+  void MirrorLimit(ComBox box, ComBox from, double number);
   std::optional<BoxValues> ReadBoxes();
   bool StoreComParam(std::int16_t axis);
   std::string& Text(ComBox box);
+  // The box's text and the value it stands for from now on.
+  void Show(ComBox box, std::string text, std::int32_t value);
+  // The box's value: the one it was written from while it shows that text, else its text
+  // converted (which throws ConversionError for a text that is no value).
+  template <class Convert>
+  std::int32_t BoxValue(ComBox box, Convert convert);
 
   ComEditFields fields_;
   PointEditorSetup point_;
@@ -167,6 +186,7 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
   std::int32_t fwdZone_ = 0;
   std::int32_t rvsZone_ = 0;
   std::int32_t strokeMax_ = 0;
+  std::array<std::optional<ShownText>, kComBoxes> shown_;
 
   ComEditView* view_ = nullptr;
   PointEditorView* pointView_ = nullptr;

@@ -1,6 +1,7 @@
 // The user's edits in the common-parameter editor and the store of its fields.
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 
 #include "axisdata/ConversionError.h"
 #include "axisdata/NumberText.h"
@@ -8,7 +9,7 @@
 #include "axisdata/Units.h"
 #include "editors/ComEditCore.h"
 #include "editors/EditorText.h"
-#include "platform/UiServices.h"
+#include "editors/NotStored.h"
 
 namespace editors {
 
@@ -28,20 +29,17 @@ enum EditorTextId : int {
   kRvsZoneCaption = 239,
   kHomeSpeedCaption = 327,
   kHomeCurrentCaption = 329,
-  kNotStoredMessage = 160,
 };
 
-// Converts one box; on failure tells the user which box held the text and that nothing was
-// stored.
+// Converts one box (convert gives its value or throws); on failure tells the user which box
+// held the text and that nothing was stored.
 template <class Convert>
 bool ReadBox(const std::string& text, int caption, Convert convert, std::int32_t& value) {
   try {
-    value = convert(text);
+    value = convert();
     return true;
   } catch (const ConversionError&) {
-    platform::Ui().MessageBox(EditorText(caption) + ": " + text + "\n" +
-                                  EditorText(kNotStoredMessage),
-                              platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+    TellNotStored(EditorText(caption), text);
     return false;
   }
 }
@@ -75,25 +73,40 @@ std::string& ComEditCore::Text(ComBox box) {
 
 void ComEditCore::SetText(ComBox box, std::string text) { Text(box) = std::move(text); }
 
+void ComEditCore::Show(ComBox box, std::string text, std::int32_t value) {
+  shown_[static_cast<int>(box)] = ShownText{text, value};
+  Text(box) = std::move(text);
+}
+
+template <class Convert>
+std::int32_t ComEditCore::BoxValue(ComBox box, Convert convert) {
+  const std::optional<ShownText>& shown = shown_[static_cast<int>(box)];
+  const std::string& text = Text(box);
+  return shown && shown->text == text ? shown->value : convert(text);
+}
+
 void ComEditCore::CommitBox(ComBox box) {
   const Batch batch(*this);
   try {
     switch (box) {
       case ComBox::FwdLimit:
-        FwdLimitPulses = UnitToPulses(fields_.fwdLimit);
+        FwdLimitPulses = BoxValue(box, UnitToPulses);
         break;
       case ComBox::RvsLimit:
-        RvsLimitPulses = UnitToPulses(fields_.rvsLimit);
+        RvsLimitPulses = BoxValue(box, UnitToPulses);
         break;
       case ComBox::FwdZone:
-        fwdZone_ = UnitToPulses(fields_.fwdZone);
+        fwdZone_ = BoxValue(box, UnitToPulses);
         break;
       case ComBox::RvsZone:
-        rvsZone_ = UnitToPulses(fields_.rvsZone);
+        rvsZone_ = BoxValue(box, UnitToPulses);
         break;
-      case ComBox::Stroke:
-        ApplyStroke();
+      case ComBox::Stroke: {
+        // The box shows the travel with its margins: applied again it would widen the limits.
+        const std::optional<ShownText>& shown = shown_[static_cast<int>(box)];
+        if (!shown || shown->text != fields_.stroke) ApplyStroke();
         break;
+      }
       case ComBox::HomeSpeed:
       case ComBox::HomeCurrent:
         break;  // read by OK only
@@ -109,12 +122,23 @@ void ComEditCore::ApplyStroke() {
   if (UnitToPulses(fields_.stroke) < kMinStrokePulses) {
     fields_.stroke = FormatPulses(kMinStrokePulses);
   }
-  const double stroke = UnitToPulses(fields_.stroke);
+  const std::int64_t stroke = UnitToPulses(fields_.stroke);
   const bool homeAtReverse = fields_.homeIndex == kReverseEndEntry;
-  const double forward = homeAtReverse ? -kHomeMarginPulses - stroke : -kHomeMarginPulses;
-  const double reverse = homeAtReverse ? kHomeMarginPulses : stroke + kHomeMarginPulses;
-  fields_.fwdLimit = FormatPulses(forward);
-  fields_.rvsLimit = FormatPulses(reverse);
+  const std::int64_t forward = homeAtReverse ? -kHomeMarginPulses - stroke : -kHomeMarginPulses;
+  const std::int64_t reverse = homeAtReverse ? kHomeMarginPulses : stroke + kHomeMarginPulses;
+  ShowLimitPulses(ComBox::FwdLimit, forward);
+  ShowLimitPulses(ComBox::RvsLimit, reverse);
+  Show(ComBox::Stroke, fields_.stroke, static_cast<std::int32_t>(stroke));
+}
+
+// A limit beyond 32 bits is shown all the same; OK then refuses it.
+void ComEditCore::ShowLimitPulses(ComBox box, std::int64_t pulses) {
+  std::string text = FormatPulses(static_cast<double>(pulses));
+  if (pulses == static_cast<std::int32_t>(pulses)) {
+    Show(box, std::move(text), static_cast<std::int32_t>(pulses));
+  } else {
+    Text(box) = std::move(text);
+  }
 }
 
 void ComEditCore::ComboType_Click(int index) {
@@ -148,8 +172,19 @@ void ComEditCore::CmbHomeSel_Click(int index) {
   const bool homeAtReverse = index == kReverseEndEntry;
   if ((index == 0 && std::abs(reverse) <= std::abs(forward)) ||
       (homeAtReverse && std::abs(reverse) > std::abs(forward))) {
-    fields_.fwdLimit = FormatGeneral(-reverse);
-    fields_.rvsLimit = FormatGeneral(-forward);
+    MirrorLimit(ComBox::FwdLimit, ComBox::RvsLimit, -reverse);
+    MirrorLimit(ComBox::RvsLimit, ComBox::FwdLimit, -forward);
+  }
+}
+
+// The box takes the other box's number, negated; an unchanged box passes on its value too.
+void ComEditCore::MirrorLimit(ComBox box, ComBox from, double number) {
+  const std::optional<ShownText> source = shown_[static_cast<int>(from)];
+  const bool unchanged = source && source->text == Text(from);
+  if (unchanged && source->value != std::numeric_limits<std::int32_t>::min()) {
+    Show(box, FormatGeneral(number), -source->value);
+  } else {
+    Text(box) = FormatGeneral(number);
   }
 }
 
@@ -160,16 +195,20 @@ void ComEditCore::CheckILK_Click(bool checked) {
 
 std::optional<ComEditCore::BoxValues> ComEditCore::ReadBoxes() {
   BoxValues v{};
+  const auto read = [this](ComBox box, int caption, auto convert, std::int32_t& value) {
+    return ReadBox(Text(box), caption, [&] { return BoxValue(box, convert); }, value);
+  };
   const auto pulses = [](const std::string& text) { return UnitToPulses(text); };
   const auto speed = [](const std::string& text) { return TextToSpeedCode(text); };
-  const bool read = ReadBox(fields_.fwdLimit, kFwdLimitCaption, pulses, v.fwdLimit) &&
-                    ReadBox(fields_.rvsLimit, kRvsLimitCaption, pulses, v.rvsLimit) &&
-                    ReadBox(fields_.fwdZone, kFwdZoneCaption, pulses, v.fwdZone) &&
-                    ReadBox(fields_.rvsZone, kRvsZoneCaption, pulses, v.rvsZone) &&
-                    ReadBox(fields_.homeSpeed, kHomeSpeedCaption, speed, v.homeSpeed) &&
-                    ReadBox(fields_.homeCurrent, kHomeCurrentCaption, HomeCurrentWord,
-                            v.homeCurrent);
-  if (!read) return std::nullopt;
+  const auto current = [](const std::string& text) { return HomeCurrentWord(text); };
+  const bool complete =
+      read(ComBox::FwdLimit, kFwdLimitCaption, pulses, v.fwdLimit) &&
+      read(ComBox::RvsLimit, kRvsLimitCaption, pulses, v.rvsLimit) &&
+      read(ComBox::FwdZone, kFwdZoneCaption, pulses, v.fwdZone) &&
+      read(ComBox::RvsZone, kRvsZoneCaption, pulses, v.rvsZone) &&
+      read(ComBox::HomeSpeed, kHomeSpeedCaption, speed, v.homeSpeed) &&
+      read(ComBox::HomeCurrent, kHomeCurrentCaption, current, v.homeCurrent);
+  if (!complete) return std::nullopt;
   return v;
 }
 
@@ -194,8 +233,8 @@ bool ComEditCore::StoreComParam(std::int16_t axis) {
   if (IsRotary()) {
     words[kRotaryRvsLimitWord] = v->rvsLimit;
     words[kRotaryFwdLimitWord] = v->fwdLimit;
-    fields_.rvsLimit = FormatPulses(v->rvsLimit);
-    fields_.fwdLimit = FormatPulses(v->fwdLimit);
+    Show(ComBox::RvsLimit, FormatPulses(v->rvsLimit), v->rvsLimit);
+    Show(ComBox::FwdLimit, FormatPulses(v->fwdLimit), v->fwdLimit);
   }
   words[kRvsLimitWord] = v->rvsLimit;
   words[kFwdLimitWord] = v->fwdLimit;

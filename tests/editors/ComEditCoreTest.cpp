@@ -8,6 +8,7 @@
 #include "RecordingUi.h"
 #include "axisdata/Selection.h"
 #include "axisdata/Units.h"
+#include "editors/ActuatorKind.h"
 
 using namespace axisdata;
 using editors::ComBox;
@@ -507,20 +508,57 @@ TEST_F(ComEditCoreTest, InterlockChangesOnlyItsBit) {
   }
 }
 
-// The box shows whole percents of 224 as they were typed; any other word moves to the nearest
-// whole percent once and stays there.
+// The box shows the word in percent of 224, not always a whole one; stored unchanged it keeps
+// the word, and a typed percent is stored as a whole one.
 TEST_F(ComEditCoreTest, HomingCurrentDoesNotDriftOverRepeatedStores) {
   SetAxis(0);
   for (std::int32_t word : {0, 1, 87, 112, 200, 224, 255}) {
     Words()[kHomeCurrentWord] = word;
     Read();
     ASSERT_TRUE(core.CmdConf_Click()) << word;
-    const std::int32_t first = Words()[kHomeCurrentWord];
-    Read();
-    ASSERT_TRUE(core.CmdConf_Click()) << word;
-    EXPECT_EQ(Words()[kHomeCurrentWord], first) << word;
-    EXPECT_LE(std::abs(first - word), 1) << word;
+    EXPECT_EQ(Words()[kHomeCurrentWord], word) << word;
   }
+  Type(ComBox::HomeCurrent, "44.6");
+  ASSERT_TRUE(core.CmdConf_Click());
+  EXPECT_EQ(Words()[kHomeCurrentWord], 101);  // 45 % of 224, rounded
+}
+
+// Every box shows a rounding of its word; with nothing typed, OK stores the block read.
+TEST_F(ComEditCoreTest, OkWithNothingTypedKeepsTheBlockOfEveryKind) {
+  for (const int code : {0x00, 0x01, 0x03, 0x15, 0x2C, 0x2B}) {
+    SetAxis(code, 3);
+    Words()[kFwdZoneWord] = 101;
+    Words()[kRvsZoneWord] = 903;
+    Words()[kHomeSpeedWord] = 1001;
+    Words()[kHomeCurrentWord] = 101;
+    Words()[kHomeModeWord] = editors::KindOf(code) == editors::ActuatorKind::Catalogue ? 8 : 5;
+    Read();
+    const AxisWords read = Words();
+    ASSERT_TRUE(core.CmdConf_Click()) << code;
+    EXPECT_EQ(Words(), read) << code;
+  }
+}
+
+// The stroke box shows the travel between the limits, margins included; Enter on it unchanged,
+// or OK again, moves no limit.
+TEST_F(ComEditCoreTest, AnUnchangedStrokeLeavesTheLimits) {
+  SetAxis(0x2C);
+  Read();
+  Type(ComBox::Stroke, "100");
+  core.CommitBox(ComBox::Stroke);
+  ASSERT_TRUE(core.CmdConf_Click());
+  const AxisWords stored = Words();
+  const std::string shown = F().stroke;
+  EXPECT_NE(shown, "100.000");  // the travel: stroke and both margins
+  for (int i = 0; i < 3; ++i) {
+    core.CommitBox(ComBox::Stroke);
+    ASSERT_TRUE(core.CmdConf_Click());
+    EXPECT_EQ(Words(), stored) << i;
+    EXPECT_EQ(F().stroke, shown) << i;
+  }
+  Type(ComBox::Stroke, "50");  // a changed stroke still sets them
+  core.CommitBox(ComBox::Stroke);
+  EXPECT_EQ(UnitToPulses(F().rvsLimit) - UnitToPulses(F().fwdLimit), UnitToPulses("50") + 16);
 }
 
 TEST_F(ComEditCoreTest, OkTwiceStoresTheSameBlock) {

@@ -1,0 +1,19 @@
+#include "editors/NotStored.h"
+
+#include "editors/EditorText.h"
+#include "platform/TextFile.h"
+#include "platform/UiServices.h"
+
+namespace editors {
+
+namespace {
+constexpr int kNotStoredMessage = 160;
+}  // namespace
+
+void TellNotStored(const std::string& caption, std::string_view text) {
+  platform::Ui().MessageBox(caption + ": " + platform::MessageExcerpt(text) + "\n" +
+                                EditorText(kNotStoredMessage),
+                            platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+}
+
+}  // namespace editors
