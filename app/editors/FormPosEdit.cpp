@@ -38,9 +38,6 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 constexpr int kBoxWidth = 110;
 constexpr int kSliderWidth = 260;
 
-// Captions of the rows (Label10); row 4 takes the unit set-up's caption.
-constexpr int kRowCaptions[editors::kPosRows] = {50, 51, 52, 53, 0, 0, 56};
-
 // Properties that tell the focus filter which box it watches.
 const char* const kRowProperty = "posRow";
 const char* const kUnitProperty = "unitBox";
@@ -316,7 +313,7 @@ void FormPosEdit::SetCaptions() {
   LblPtCap->setText(E(46));
   LblPgCap->setText(E(49));
   for (const PosRow row : kUsedRows) {
-    if (kRowCaptions[row] != 0) Label10[row]->setText(E(kRowCaptions[row]));
+    if (editors::kRowCaptionIds[row] != 0) Label10[row]->setText(E(editors::kRowCaptionIds[row]));
   }
   Label3->setText(QStringLiteral("pulse"));
   Label18->setText(QStringLiteral("pulse"));

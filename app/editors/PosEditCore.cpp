@@ -10,6 +10,7 @@
 #include "axisdata/TextRoutines.h"
 #include "editors/ComEditCore.h"
 #include "editors/EditorText.h"
+#include "editors/NotStored.h"
 #include "editors/PosEditNumbers.h"
 #include "platform/UiServices.h"
 
@@ -141,6 +142,7 @@ void PosEditCore::SetValue(int row, std::string text) {
 
 void PosEditCore::HScroll2_Change(int row, int value) {
   const Operation op(*this);
+  beforeTyping_[row].reset();
   SetSlider(row, value);
   const int shown = fields_.slider[row].value;
   switch (row) {
@@ -167,11 +169,34 @@ void PosEditCore::HScroll2_Change(int row, int value) {
 
 void PosEditCore::SetText(int row, std::string text) {
   const Operation op(*this);
+  RememberBeforeTyping(row);
   SetValue(row, std::move(text));
+}
+
+void PosEditCore::RememberBeforeTyping(int row) {
+  if (beforeTyping_[row]) return;
+  beforeTyping_[row] = RowTexts{fields_.value[row], row < kUnitRows ? fields_.unitValue[row] : ""};
+}
+
+bool PosEditCore::RefusedNoNumber(int row, const std::string& typed) {
+  std::optional<RowTexts> before = std::move(beforeTyping_[row]);
+  beforeTyping_[row].reset();
+  if (IsNumber(typed)) return false;
+  TellNotStored(RowCaption(row), typed);
+  if (before) {
+    fields_.value[row] = std::move(before->value);
+    if (row < kUnitRows) fields_.unitValue[row] = std::move(before->unitValue);
+  }
+  return true;
+}
+
+std::string PosEditCore::RowCaption(int row) const {
+  return row == kCurrentRow ? fields_.currentCaption : EditorText(kRowCaptionIds[row]);
 }
 
 void PosEditCore::CommitText(int row) {
   const Operation op(*this);
+  if (RefusedNoNumber(row, fields_.value[row])) return;
   switch (row) {
     case kPositionRow:
       ShowPosition(NumberOrZero(fields_.value[row]), fields_.incre.checked);
@@ -194,11 +219,13 @@ void PosEditCore::CommitText(int row) {
 
 void PosEditCore::SetUnitText(int row, std::string text) {
   const Operation op(*this);
+  RememberBeforeTyping(row);
   fields_.unitValue[row] = std::move(text);
 }
 
 void PosEditCore::CommitUnitText(int row) {
   const Operation op(*this);
+  if (RefusedNoNumber(row, fields_.unitValue[row])) return;
   const double pulses = CodeOrEnd(fields_.unitValue[row], UnitToPulses);
   if (row == kPositionRow) ShowPosition(pulses, fields_.incre.checked);
   if (row == kInPosRow) SetInPosWidth(pulses);

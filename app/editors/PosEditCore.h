@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "axisdata/Units.h"
@@ -30,6 +31,8 @@ inline constexpr PosRow kUsedRows[] = {kPositionRow, kInPosRow,   kSpeedRow,
                                        kAccRow,      kCurrentRow, kGainRow};
 // Rows that also show their value in the display unit (Text4).
 inline constexpr int kUnitRows = 2;
+// Editor texts of the rows' captions (Label10); row 4 takes the unit set-up's caption.
+inline constexpr int kRowCaptionIds[kPosRows] = {50, 51, 52, 53, 0, 0, 56};
 
 // The servo gain slider's range: the gain is a byte of the point record.
 inline constexpr int kGainMaximum = 255;
@@ -130,13 +133,15 @@ class PosEditCore : public PointEditorView {
   // point of page 0 is read.
   void ReadPointData(std::int16_t axis, std::int16_t point, std::int16_t page);
   // Brings the fields into their ranges, asks for confirmation and writes the point, setting the
-  // axis's or the extended points' bookkeeping flags. Whole turns that would take the position
-  // beyond 32 bits, or that are no number, are refused with a message before anything is asked.
+  // axis's or the extended points' bookkeeping flags. A row that holds no number, and whole
+  // turns that would take the position beyond 32 bits or that are no number, are refused with a
+  // message before anything is asked.
   WriteResult WritePointData(std::int16_t axis, std::int16_t point, std::int16_t page);
 
   // The user's actions. SetText and SetUnitText keep a typed text (Text2 also refreshes the
   // Text4 of its row); CommitText and CommitUnitText apply the row's rules, on Enter and when the
-  // box loses focus. A text that is no number reads as 0.
+  // box loses focus. A typed text that is no number is refused with a message, and the row
+  // shows again what it showed before the typing.
   void HScroll2_Change(int row, int value);
   void SetText(int row, std::string text);
   void CommitText(int row);
@@ -187,6 +192,11 @@ class PosEditCore : public PointEditorView {
     PosEditCore& core_;
   };
 
+  // A row's texts before the user began typing into it.
+  struct RowTexts {
+    std::string value, unitValue;
+  };
+
   // The values a write stores.
   struct PointWords {
     std::int32_t position, inPos, speed, acc, current, gain, mode;
@@ -197,6 +207,11 @@ class PosEditCore : public PointEditorView {
   void PlacePosition(double pos, bool relative, double margin);
   void Warn(int message, int title) const;
   void SetValue(int row, std::string text);
+  void RememberBeforeTyping(int row);
+  // True, after a message and with the row's texts as before the typing, when `typed` (the
+  // row's Text2 or Text4) is no number; a number makes the typing the row's own.
+  bool RefusedNoNumber(int row, const std::string& typed);
+  std::string RowCaption(int row) const;
   void SetSlider(int row, double value);
   void CommitCode(int row, bool reformat);
   void CommitNumber(int row);
@@ -211,6 +226,7 @@ class PosEditCore : public PointEditorView {
   PosEditFields fields_;
   bool pushLoaded_ = false;  // PushLoaded: the point was loaded as a push point
   bool pageLocked_ = false;  // the last point read lies on an extended page
+  std::array<std::optional<RowTexts>, kPosRows> beforeTyping_;
 
   PosEditView* view_ = nullptr;
   PosEditFields shown_;

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-// How the single-point editor reads the numbers typed into its boxes: a text that is no number
-// reads as 0, and a value beyond what the conversion holds stands for the end of its side, so
+// How the single-point editor reads the numbers in its boxes (a typed text that is no number is
+// refused before): a value beyond what the conversion holds stands for the end of its side, so
 // the row's clamp takes it to the slider's end instead of failing.
 namespace editors {
 

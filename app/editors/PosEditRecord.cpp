@@ -12,6 +12,7 @@
 #include "axisdata/TextRoutines.h"
 #include "editors/ComEditCore.h"
 #include "editors/EditorText.h"
+#include "editors/NotStored.h"
 #include "editors/PosEditCore.h"
 #include "editors/PosEditNumbers.h"
 #include "platform/UiServices.h"
@@ -32,7 +33,6 @@ constexpr double kCurrentFullScale = 180;
 enum EditorTextId : int {
   kStoreTitle = 83,
   kStoreQuestion = 84,
-  kNotStoredMessage = 160,
 };
 
 // Where a point's words lie: the base point in AxisData and, on pages 1 and above, the index of
@@ -56,11 +56,7 @@ std::optional<PointPlace> Locate(std::int16_t axis, std::int16_t point, std::int
   return place;
 }
 
-void RefuseTurns(const std::string& turns) {
-  platform::Ui().MessageBox(
-      std::string(kTurnsCaption) + ": " + turns + "\n" + EditorText(kNotStoredMessage),
-      platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
-}
+void RefuseTurns(const std::string& turns) { TellNotStored(kTurnsCaption, turns); }
 
 std::int32_t WithinInt32(std::int64_t x) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -106,6 +102,7 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
   const std::optional<PointPlace> place = Locate(axis, point, page);
   if (!place) return;
   const Operation op(*this);
+  beforeTyping_ = {};
   ComEdit().ReadComParam(axis);
   ApplySetup(ComEdit().PointSetup());
   const auto base = PointValue(AxisData[axis], point);
@@ -164,6 +161,10 @@ WriteResult PosEditCore::WritePointData(std::int16_t axis, std::int16_t point, s
   const std::optional<PointPlace> place = Locate(axis, point, page);
   if (!place) return WriteResult::Cancelled;
   const Operation op(*this);
+  // A typing not yet committed is taken as a commit takes it.
+  for (const PosRow row : kUsedRows) {
+    if (RefusedNoNumber(row, fields_.value[row])) return WriteResult::Refused;
+  }
   CheckPosition(NumberOrZero(fields_.value[kPositionRow]), fields_.incre.checked);
   SetInPosWidth(NumberOrZero(fields_.value[kInPosRow]));
   CommitCode(kSpeedRow, false);

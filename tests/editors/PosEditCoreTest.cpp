@@ -162,7 +162,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TypedCase{"Inside", false, "2500", " 2500", 8192, 0},
                     TypedCase{"AboveTheReverseLimit", false, "12000", " 10000", 32767, 100},
                     TypedCase{"BelowTheForwardLimit", false, "-5", " 0", 0, 102},
-                    TypedCase{"NoNumberReadsAs0", false, "abc", " 0", 0, 0},
                     TypedCase{"RelativeLowestMove", true, "-10000", "-10000", 0, 0},
                     TypedCase{"RelativeNoMove", true, "0", " 0", 16384, 0},
                     TypedCase{"RelativeHighestMove", true, "10000", " 10000", 32767, 0},
@@ -313,13 +312,70 @@ INSTANTIATE_TEST_SUITE_P(
                     RowCase{"SpeedAboveTheMaximum", kSpeedRow, "99999", 22500, "60000.00"},
                     RowCase{"SpeedBeyond32Bits", kSpeedRow, "1e12", 22500, "60000.00"},
                     RowCase{"SpeedBelow0", kSpeedRow, "-3", 0, "0.00"},
-                    RowCase{"SpeedNoNumber", kSpeedRow, "fast", 0, "0.00"},
                     RowCase{"AccelerationAboveTheMaximum", kAccRow, "300", 2047, "205"},
                     RowCase{"CurrentAboveTheMaximum", kCurrentRow, "150", 100, " 100"},
                     RowCase{"CurrentInRangeKeepsItsText", kCurrentRow, "55.5", 56, "55.5"},
-                    RowCase{"GainAboveTheMaximum", kGainRow, "300", 255, " 255"},
-                    RowCase{"GainNoNumber", kGainRow, "x", 0, " 0"}),
+                    RowCase{"GainAboveTheMaximum", kGainRow, "300", 255, " 255"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A text that is no number (here "2.5" where the decimal sign is ",") is refused in every box,
+// and the row keeps what it showed; the point is written as it was read.
+struct NoNumberCase {
+  const char* name;
+  int row;
+  bool unitBox;  // Text4 of the row, else Text2
+  int caption;  // editor text of the row's caption
+};
+void PrintTo(const NoNumberCase& c, std::ostream* os) { *os << c.name; }
+
+class NoNumber : public PosEditCoreTest, public testing::WithParamInterface<NoNumberCase> {};
+
+TEST_P(NoNumber, IsRefusedAndTheRowKeepsItsValue) {
+  const NoNumberCase& c = GetParam();
+  platform::SetDecimalSign(',');
+  SetAxis(kUserLinear, 0, 10000);
+  Point()[kPCMD] = 2500;
+  Point()[kVCMD] = 1000;
+  Point()[kSPOW] = 90;
+  Point()[kMXAC] = 2;      // a push point shows row 4
+  Point()[kINP] = 10000;  // and pushes as far as the limits let it
+  Read();
+  const editors::PosEditFields before = F();
+  const std::vector<std::int32_t> point(Point().begin(), Point().end());
+  if (c.unitBox) {
+    editor->SetUnitText(c.row, "2.5");
+    editor->CommitUnitText(c.row);
+  } else {
+    Type(c.row, "2.5");
+  }
+  ASSERT_EQ(ui.Warnings().size(), 1u);
+  EXPECT_EQ(ui.Warnings()[0], EditorText(c.caption) + ": 2.5\n" + EditorText(160));
+  EXPECT_EQ(F(), before);
+  EXPECT_EQ(Write(), WriteResult::Written);
+  EXPECT_EQ(std::vector<std::int32_t>(Point().begin(), Point().end()), point);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryBox, NoNumber,
+    testing::Values(NoNumberCase{"Position", kPositionRow, false, 50},
+                    NoNumberCase{"PositionInUnits", kPositionRow, true, 50},
+                    NoNumberCase{"PushAmount", kInPosRow, false, 51},
+                    NoNumberCase{"Speed", kSpeedRow, false, 52},
+                    NoNumberCase{"Acceleration", kAccRow, false, 53},
+                    NoNumberCase{"PushForce", kCurrentRow, false, 57},
+                    NoNumberCase{"Gain", kGainRow, false, 56}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PosEditCoreTest, AnUncommittedTextThatIsNoNumberRefusesTheWrite) {
+  SetAxis(kUserLinear, 0, 10000);
+  Point()[kPCMD] = 2500;
+  Read();
+  editor->SetText(kPositionRow, "x");
+  EXPECT_EQ(Write(), WriteResult::Refused);
+  EXPECT_EQ(ui.Confirmations(), 0);
+  EXPECT_EQ(F().value[kPositionRow], " 2500");
+  EXPECT_EQ(Point()[kPCMD], 2500);
+}
 
 // ---- Check boxes ------------------------------------------------------------------------------
 
