@@ -70,6 +70,7 @@ platform::CellEditRules FormKAV::KavCellRules() {
 bool FormKAV::AcceptKeyChar(QChar& c) const {
   char32_t code = c.unicode();
   if (shell::UiLanguage == shell::kLangJapanese) code = editors::NarrowForm(code);
+  code = editors::DecimalPointAsSign(code);
   if (!editors::IsValidKeyChar(code)) return false;
   c = QChar(static_cast<char16_t>(code)).toUpper();
   return true;

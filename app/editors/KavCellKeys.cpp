@@ -53,6 +53,12 @@ bool IsValidKeyChar(char32_t c) {
   }
 }
 
+char32_t DecimalPointAsSign(char32_t c) {
+  return axisdata::DispMode == axisdata::kUserUnits && c == U'.'
+             ? static_cast<char32_t>(platform::DecimalSign())
+             : c;
+}
+
 bool IsMinusKey(int keyCode) {
   return axisdata::DispMode != axisdata::kHexadecimal &&
          (keyCode == kMainMinusKey || keyCode == kKeypadMinusKey);

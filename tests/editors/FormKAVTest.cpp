@@ -191,18 +191,25 @@ TEST_F(FormKAVTest, JapaneseFullWidthCharactersAreTakenNarrow) {
   EXPECT_EQ(kav.TextIn->text(), "1A");
 }
 
-TEST_F(FormKAVTest, UserUnitsTakeTheDecimalSignInUse) {
+TEST_F(FormKAVTest, UserUnitsTakeThePointKeyAsTheDecimalSignInUse) {
   platform::SetDecimalSign(',');  // the European setting
   FormKAV& kav = OpenEditorOffline();
+  const std::int32_t second = PointWord(0, 1, axisdata::kPCMD);
   SetNotation(kav, axisdata::kUserUnits);
   kav.PrgGrid->SetCurrentCell(1, 1);
   kav.PrgGrid->setFocus();
   QTest::keyClicks(kav.PrgGrid, "1");
-  QTest::keyClicks(kav.TextIn, ".,5");
-  EXPECT_EQ(kav.TextIn->text(), "1,5");
+  QTest::keyClicks(kav.TextIn, ".5");
+  QTest::keyClick(kav.TextIn, Qt::Key_Period, Qt::KeypadModifier);  // the keypad's decimal key
+  EXPECT_EQ(kav.TextIn->text(), "1,5,");
+  QTest::keyClick(kav.TextIn, Qt::Key_Backspace);
   QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  TypeInCell(kav, 2, 1, "1,234.5");  // a thousands sign makes it no number: refused, not 1.2345
   SetNotation(kav, axisdata::kDecimal);  // stores 1.5 mm
   EXPECT_EQ(Cell(kav, 1, 1), "200");     // at 133.3 pulses a millimetre
+  EXPECT_EQ(PointWord(0, 1, axisdata::kPCMD), second);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("\"1,234,5\""), std::string::npos) << ui.messages[0].text;
 }
 
 TEST_F(FormKAVTest, ASecondClickOnACellOpensTheEditorOverIt) {
