@@ -1,5 +1,6 @@
 #include "axisdata/DataFileText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -53,6 +54,11 @@ bool LoadDataFile(const std::string& path, std::size_t maxBytes,
 
 void ReportInvalidData(const std::string& path) {
   Tell(Text(Txt::InvalidFileData) + "\n" + path);
+}
+
+bool FieldReader::OnlyBlanksLeft() const {
+  const std::string_view rest = text_.substr(std::min(pos_, text_.size()));
+  return std::all_of(rest.begin(), rest.end(), [](char c) { return IsLineEnd(c) || c == ' ' || c == '\t'; });
 }
 
 std::optional<std::string_view> FieldReader::NextLine() {

@@ -26,6 +26,9 @@ class FieldReader {
 
   bool AtEnd() const { return pos_ >= text_.size(); }
 
+  // Nothing but blanks and line ends is left, as a text editor may leave them at a file's end.
+  bool OnlyBlanksLeft() const;
+
   // The rest of the current line, its line end consumed; nothing at the end of the text.
   std::optional<std::string_view> NextLine();
 

@@ -4,6 +4,7 @@
 #include "axisdata/DataFileText.h"
 #include "axisdata/EditorViews.h"
 #include "axisdata/FileInput.h"
+#include "axisdata/NumberText.h"
 #include "axisdata/TextRoutines.h"
 #include "platform/TextFile.h"
 #include "resources/UiText.h"
@@ -106,9 +107,11 @@ bool ParseEepText(std::string_view text, AxisWords& words) {
       return false;
     }
   }
-  // Files without the expansion line come from before it existed.
+  // Files without the expansion line come from before it existed; blanks and empty lines at the
+  // end are what a text editor leaves.
   const std::optional<std::int32_t> expansion =
-      reader.AtEnd() ? std::optional<std::int32_t>(0) : HexWord(*reader.NextLine());
+      reader.OnlyBlanksLeft() ? std::optional<std::int32_t>(0)
+                              : HexWord(TrimBlanks(*reader.NextLine()));
   if (!expansion) return false;
   ExpansionWord(read) = *expansion;
   words = read;

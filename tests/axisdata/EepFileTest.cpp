@@ -149,6 +149,39 @@ TEST_F(EepFile, ShortFieldsAndOtherLineEndsAreRead) {
   EXPECT_EQ(PointValue(AxisData[2], 7)[5], PointValue(pattern, 7)[5]);
 }
 
+// What a text editor leaves at the end of a file is no fault of the file.
+struct EepEnding {
+  const char* name;
+  std::string (*change)(std::string text);
+  bool expansionKept;  // else the expansion line is gone and the word reads as 0
+};
+void PrintTo(const EepEnding& c, std::ostream* os) { *os << c.name; }
+
+class EepFileEnding : public EepFile, public testing::WithParamInterface<EepEnding> {};
+
+TEST_P(EepFileEnding, IsReadWhole) {
+  WriteFile("end.EEP", GetParam().change(PatternFile("a.EEP")));
+  AxisData[2].fill(0);
+  ASSERT_TRUE(ReadEepFile(2, Path("end.EEP")));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(PointValue(AxisData[2], 15)[31], PointValue(pattern, 15)[31]);
+  EXPECT_EQ(ExpansionWord(AxisData[2]), GetParam().expansionKept ? ExpansionWord(pattern) : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TrailingBlanks, EepFileEnding,
+    testing::Values(
+        EepEnding{"EmptyLineAfterTheLastPoint",
+                  [](std::string t) { return t.substr(0, LineStart(t, 155)) + "\r\n"; }, false},
+        EepEnding{"EmptyLinesAndBlanksAfterTheLastPoint",
+                  [](std::string t) { return t.substr(0, LineStart(t, 155)) + "\r\n  \r\n\n"; },
+                  false},
+        EepEnding{"EmptyLinesAfterTheExpansionLine",
+                  [](std::string t) { return t + "\r\n\r\n"; }, true},
+        EepEnding{"BlanksAfterTheExpansionValue",
+                  [](std::string t) { return t.insert(t.size() - 2, " \t") + "\r\n"; }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A file that fails part-way leaves the axis exactly as it was and names the file.
 struct BadEep {
   const char* name;
@@ -185,8 +218,10 @@ INSTANTIATE_TEST_SUITE_P(
                [](std::string t) { return t.replace(LineStart(t, 5) + 3, 1, "G"); }},
         BadEep{"EndsEarly", [](std::string t) { return t.substr(0, LineStart(t, 100)); }},
         BadEep{"OnlyTheHeader", [](std::string t) { return t.substr(0, LineStart(t, 3)); }},
-        BadEep{"EmptyExpansionLine",
-               [](std::string t) { return t.substr(0, LineStart(t, 155)) + "\r\n"; }},
+        BadEep{"BlankLineBeforeTheExpansionLine",
+               [](std::string t) { return t.insert(LineStart(t, 155), "\r\n"); }},
+        BadEep{"TextAfterTheLastPoint",
+               [](std::string t) { return t.substr(0, LineStart(t, 155)) + "x\r\n"; }},
         BadEep{"Empty", [](std::string) { return std::string(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
