@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
@@ -134,11 +135,17 @@ void frmSetupDlg::OKButton_Click() {
   for (int i = 0; i < kAxes; ++i) {
     if (CheckAxis[i]->isChecked()) mask = shell::WithAxisBit(mask, i);
   }
-  PrgData[shell::kScanListMaskWord] = mask;
-  PrgData[shell::kPresetModeWord] = CkPresetMode->isChecked() ? 1 : 0;
-  PrgData[shell::kBackupOnPowerOffWord] = OptionPoff->isChecked() ? 1 : 0;
-  PrgData[shell::kBackupOnPosFinishWord] =
-      !OptionPoff->isChecked() && OptionPfin->isChecked() ? 1 : 0;
+  const std::pair<int, std::int32_t> words[] = {
+      {shell::kScanListMaskWord, mask},
+      {shell::kPresetModeWord, CkPresetMode->isChecked() ? 1 : 0},
+      {shell::kBackupOnPowerOffWord, OptionPoff->isChecked() ? 1 : 0},
+      {shell::kBackupOnPosFinishWord, !OptionPoff->isChecked() && OptionPfin->isChecked() ? 1 : 0},
+  };
+  // Save writes these words, so a change is offered for saving like any other.
+  for (const auto& [index, value] : words) {
+    if (PrgData[index] != value) shell::DataModified = true;
+    PrgData[index] = value;
+  }
   Forms::Unload(FormId::SetupDlg);
 }
 

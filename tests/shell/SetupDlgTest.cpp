@@ -87,7 +87,7 @@ TEST_F(SetupDlgTest, OkWritesAxis15AsBits15To31) {
   EXPECT_FALSE(Forms::IsLoaded(FormId::SetupDlg));
 }
 
-TEST_F(SetupDlgTest, OkOnAClearedDialogStoresZeroAndLeavesTheImageUnmarked) {
+TEST_F(SetupDlgTest, OkOnAClearedDialogStoresZeroAndMarksTheImageChanged) {
   SetWords(-1, 3, 1, 0);
   frmSetupDlg& dialog = Dialog();
   EXPECT_TRUE(dialog.CkPresetMode->isChecked());
@@ -96,6 +96,13 @@ TEST_F(SetupDlgTest, OkOnAClearedDialogStoresZeroAndLeavesTheImageUnmarked) {
   EXPECT_EQ(shell::PrgData[128], -1);  // nothing stored before OK
   dialog.OKButton->click();
   for (int w = 128; w <= 131; ++w) EXPECT_EQ(shell::PrgData[w], 0) << w;
+  EXPECT_TRUE(shell::DataModified);  // the close prompt offers to save the change
+}
+
+TEST_F(SetupDlgTest, OkThatChangesNoWordLeavesTheImageUnmarked) {
+  SetWords(1 << 2, 1, 0, 1);
+  Dialog().OKButton->click();
+  EXPECT_EQ(shell::PrgData[128], 1 << 2);
   EXPECT_FALSE(shell::DataModified);
 }
 
