@@ -62,14 +62,10 @@ TransferResult RunCountedStage(const std::function<std::int32_t()>& step,
   return RunStage(step, {nullptr, [&caption] { Progress().SetCaption(caption); }});
 }
 
-void Warn(const std::string& text) {
-  platform::Ui().MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
-}
-
 void ReportAxis(TransferResult result, std::int16_t axis, const Direction& direction) {
   const std::string axisName = Text(Txt::AxisNumber) + HexText(axis) + ": ";
-  if (result == TransferResult::Aborted) Warn(axisName + Text(Txt::NoAxisHere));
-  if (result == TransferResult::Failed) Warn(axisName + Text(direction.failed));
+  if (result == TransferResult::Aborted) platform::Warn(axisName + Text(Txt::NoAxisHere));
+  if (result == TransferResult::Failed) platform::Warn(axisName + Text(direction.failed));
 }
 
 // The three stages on `words` (an axis's words); the expansion byte travels in `byte`.
@@ -102,13 +98,13 @@ TransferResult RunExtPoints(const Direction& direction,
   ProgressView& progress = Progress();
   progress.Begin(Text(direction.start), kExtPointCapacity, true);
   klvn::reset_load_count(kExtPointCapacity);
-  const std::string caption = Text(Txt::ExtendedPosition) + Text(direction.moving);
+  const std::string caption = Text(Txt::ExtendedPosition) + ": " + Text(direction.moving);
   const TransferResult result =
       RunStage(step, {[&progress](std::int32_t count) { progress.SetValue(count); },
                       [&progress, &caption] { progress.SetCaption(caption); }});
   progress.End();
   if (result == TransferResult::Failed) {
-    Warn(Text(Txt::ExtendedPosition) + ": " + Text(direction.failed));
+    platform::Warn(Text(Txt::ExtendedPosition) + ": " + Text(direction.failed));
   }
   return result;
 }

@@ -19,12 +19,8 @@ namespace {
 
 constexpr std::size_t kHexDigits = 8;
 
-void Tell(const std::string& text) {
-  platform::Ui().MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
-}
-
 void ReportSystemError(const std::string& path, int error) {
-  Tell(Text(Txt::SystemError) + " " + std::strerror(error) + "\n" + path);
+  platform::Warn(Text(Txt::SystemError) + " " + platform::SystemErrorText(error) + "\n" + path);
 }
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
@@ -44,7 +40,7 @@ bool LoadDataFile(const std::string& path, std::size_t maxBytes,
                   const std::string& missingMessage, std::string& text) {
   switch (platform::ReadTextFile(path, maxBytes, text)) {
     case platform::ReadOutcome::Read: return true;
-    case platform::ReadOutcome::Missing: Tell(missingMessage); return false;
+    case platform::ReadOutcome::Missing: platform::Warn(missingMessage); return false;
     case platform::ReadOutcome::NotAFile:
     case platform::ReadOutcome::TooLarge: ReportInvalidData(path); return false;
     case platform::ReadOutcome::Failed: ReportSystemError(path, errno); return false;
@@ -53,7 +49,7 @@ bool LoadDataFile(const std::string& path, std::size_t maxBytes,
 }
 
 void ReportInvalidData(const std::string& path) {
-  Tell(Text(Txt::InvalidFileData) + "\n" + path);
+  platform::Warn(Text(Txt::InvalidFileData) + "\n" + path);
 }
 
 bool FieldReader::OnlyBlanksLeft() const {

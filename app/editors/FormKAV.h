@@ -128,6 +128,8 @@ class FormKAV : public QMainWindow,
   void SetTransferEnabled(bool enabled);
   void LayoutGrid();
 
+  // Save: the grid, then every file of the data set; false when none could be written.
+  bool SaveDataSet();
   // The grid's cells into the data of the shown axis and page; an edit open in TextIn is taken
   // into its cell first, as it shows there.
   void StoreGrid();
@@ -137,7 +139,6 @@ class FormKAV : public QMainWindow,
   void ShowGridWhenOnScreen();
   // A transfer of the whole data set with the grid hidden and the window still.
   void RunBatch(bool upload);
-  void ShowFileFailure(const std::string& text);
   // Opens the single-point editor on the point; the point it shows when it closes.
   std::int16_t EditPointInPointEditor(std::int16_t axis, std::int16_t page, std::int16_t point);
 

@@ -62,10 +62,6 @@ void FormKAV::StoreGrid() {
   editors::StoreKavGrid(*PrgGrid, filledCells_, axisdata::CurAxis, axisdata::CurPage);
 }
 
-void FormKAV::ShowFileFailure(const std::string& text) {
-  platform::Ui().MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
-}
-
 // --- files ---------------------------------------------------------------------------------
 
 void FormKAV::mnuOpen_Click() {
@@ -83,20 +79,34 @@ void FormKAV::mnuOpen_Click() {
   ShowGridWhenOnScreen();
 }
 
-void FormKAV::mnuSave_Click() {
+void FormKAV::mnuSave_Click() { SaveDataSet(); }
+
+bool FormKAV::SaveDataSet() {
   StoreGrid();
-  if (const std::optional<std::string> failures = editors::SaveKavDataSet()) {
-    ShowFileFailure(*failures);
-  }
+  const editors::KavSaveResult saved = editors::SaveKavDataSet();
+  if (saved.failures) platform::Warn(*saved.failures);
   StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+  return saved.anyWritten;
 }
 
 void FormKAV::mnuSaveAs_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(DataSetDialog(true));
   if (!chosen) return;
+  // A name nothing could be written under is not taken: the next Save aims where the last did.
+  struct Names {
+    std::string shown, zel, base, csv;
+  };
+  const Names previous{dataSetPath_, shell::CurFileName, axisdata::BaseFileName,
+                       shell::CsvFileName};
   shell::SetDataSetNames(*chosen);
   dataSetPath_ = *chosen;
-  mnuSave_Click();
+  if (!SaveDataSet()) {
+    dataSetPath_ = previous.shown;
+    shell::CurFileName = previous.zel;
+    axisdata::BaseFileName = previous.base;
+    shell::CsvFileName = previous.csv;
+    StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+  }
   ShowGridWhenOnScreen();
 }
 

@@ -11,41 +11,29 @@
 #include "axisdata/TransferLoop.h"
 #include "platform/KlvnImports.h"
 #include "platform/UiServices.h"
+#include "resources/UiText.h"
 
 namespace editors {
 
-namespace {
-
-using axisdata::TransferResult;
-
-void Warn(const std::string& text) {
-  platform::Ui().MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
-}
-
-void AddFailure(std::optional<std::string>& failures, const std::string& failure) {
-  failures = failures ? *failures + "\n" + failure : failure;
-}
-
-}  // namespace
-
-std::optional<std::string> SaveKavDataSet() {
+KavSaveResult SaveKavDataSet() {
   using namespace axisdata;
-  std::optional<std::string> failures;
+  KavSaveResult result;
+  // True when the file was written; a failure joins the others.
+  const auto wrote = [&result](const std::optional<std::string>& error) {
+    if (error) {
+      result.failures = result.failures ? *result.failures + "\n" + *error : *error;
+      return false;
+    }
+    result.anyWritten = true;
+    return true;
+  };
   for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {
     EepFileName[axis] = EepPath(BaseFileName, axis);
-    if (const std::optional<std::string> error = WriteEepFile(axis, EepFileName[axis])) {
-      AddFailure(failures, *error);
-    } else {
-      AxisUnsaved[axis] = false;
-    }
+    if (wrote(WriteEepFile(axis, EepFileName[axis]))) AxisUnsaved[axis] = false;
   }
   XepFileName = XepPath(BaseFileName);
-  if (const std::optional<std::string> error = WriteXepFile(XepFileName)) {
-    AddFailure(failures, *error);
-  } else {
-    XepUnsaved = false;
-  }
-  return failures;
+  if (wrote(WriteXepFile(XepFileName))) XepUnsaved = false;
+  return result;
 }
 
 bool KavDataSetOnDisk(const std::string& base) {
@@ -62,6 +50,7 @@ bool KavDataSetOnDisk(const std::string& base) {
 
 bool TransferKavDataSet(BatchDirection direction) {
   using namespace axisdata;
+  using axisdata::TransferResult;
   const LoopScope busy;
   const bool upload = direction == BatchDirection::Upload;
   BeginTransferSeries();
@@ -89,18 +78,21 @@ bool TransferKavDataSet(BatchDirection direction) {
     XepUnsaved = true;
   }
   if (missed.empty() && extPoints) return true;
-  Warn(NotTransferredText(missed, !extPoints));
+  platform::Warn(NotTransferredText(missed, !extPoints));
   return false;
 }
 
 std::string NotTransferredText(const std::vector<std::int16_t>& axes, bool extPoints) {
-  std::string text = "Not transferred: ";
-  if (!axes.empty()) text += axes.size() == 1 ? "axis " : "axes ";
+  using resources::Msg;
+  std::string numbers;
   for (std::size_t i = 0; i < axes.size(); ++i) {
-    text += (i == 0 ? "" : ", ") + axisdata::HexText(axes[i]);
+    numbers += (i == 0 ? "" : ", ") + axisdata::HexText(axes[i]);
   }
-  if (extPoints) text += axes.empty() ? "the extended points" : " and the extended points";
-  return text + ".";
+  if (axes.empty()) return resources::Text(Msg::NotTransferredExt);
+  const bool one = axes.size() == 1;
+  const Msg id = extPoints ? (one ? Msg::NotTransferredAxisAndExt : Msg::NotTransferredAxesAndExt)
+                           : (one ? Msg::NotTransferredAxis : Msg::NotTransferredAxes);
+  return resources::Text(id, {numbers});
 }
 
 }  // namespace editors

@@ -8,11 +8,16 @@
 // axis and the extended points, and moving them to or from the gateway as one batch.
 namespace editors {
 
+// What a save of the data set did.
+struct KavSaveResult {
+  std::optional<std::string> failures;  // one line a file that was not written, naming it and why
+  bool anyWritten = false;
+};
+
 // Writes the EEP file of every axis (0 to AxisCount - 1) and the XEP file, named from
 // BaseFileName, and records the names. A file that could not be written stays as it was and
-// keeps its unsaved mark; the others are written all the same. Nothing when every file was
-// written, else the failures, one line a file, each naming the file and why.
-[[nodiscard]] std::optional<std::string> SaveKavDataSet();
+// keeps its unsaved mark; the others are written all the same.
+[[nodiscard]] KavSaveResult SaveKavDataSet();
 
 // True when any file of the set named by base exists: an EEP file of axes 0 to AxisCount - 1 or
 // the XEP file. A data set never saved has none.

@@ -11,6 +11,7 @@
 #include "axisdata/Notation.h"
 #include "axisdata/NumberText.h"
 #include "axisdata/TextRoutines.h"
+#include "platform/TextFile.h"
 #include "platform/UiServices.h"
 #include "resources/UiText.h"
 
@@ -46,8 +47,6 @@ constexpr int kSpeedColumn = 4;     // and its speed
 
 // A cell text in a copy text cannot hold the separator; a decimal comma travels as this.
 constexpr char kCommaInCell = '\t';
-// How much of a refused cell text a message quotes.
-constexpr std::size_t kQuotedCellText = 16;
 
 bool IsExtPointCell(int col, std::int16_t page) {
   return page >= 1 && (col == kPositionColumn || col == kSpeedColumn);
@@ -77,15 +76,12 @@ constexpr std::array<int, 13> kColumnOrder{1, 4, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12
 
 void TellRefused(const platform::CellGrid& grid, const std::vector<RefusedCell>& refused) {
   using resources::Text;
-  using resources::Txt;
-  std::string text = "Not a value of its column; the stored value stays:";
+  std::string text = Text(resources::Msg::GridRefused);
   for (const RefusedCell& cell : refused) {
-    std::string shown = cell.text.substr(0, kQuotedCellText);
-    if (shown.size() < cell.text.size()) shown += "...";
-    text += "\n" + Text(Txt::Point) + " " + axisdata::HexText(cell.row - 1) + ", " +
-            grid.CellText(0, cell.col) + ": \"" + shown + "\"";
+    text += "\n" + Text(resources::Txt::Point) + " " + axisdata::HexText(cell.row - 1) + ", " +
+            grid.CellText(0, cell.col) + ": \"" + platform::MessageExcerpt(cell.text) + "\"";
   }
-  platform::Ui().MessageBox(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+  platform::Warn(text);
 }
 
 }  // namespace

@@ -11,9 +11,8 @@ constexpr int kNotStoredMessage = 160;
 }  // namespace
 
 void TellNotStored(const std::string& caption, std::string_view text) {
-  platform::Ui().MessageBox(caption + ": " + platform::MessageExcerpt(text) + "\n" +
-                                EditorText(kNotStoredMessage),
-                            platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+  platform::Warn(caption + ": " + platform::MessageExcerpt(text) + "\n" +
+                 EditorText(kNotStoredMessage));
 }
 
 }  // namespace editors

@@ -11,7 +11,12 @@
 #include <cstring>
 #include <optional>
 
+#include "resources/UiText.h"
+
 namespace platform {
+
+using resources::Msg;
+using resources::Text;
 
 namespace {
 
@@ -111,14 +116,29 @@ ReadOutcome ReadTextFile(const std::string& path, std::size_t maxBytes, std::str
 std::string DescribeReadFailure(ReadOutcome outcome, std::size_t maxBytes) {
   switch (outcome) {
     case ReadOutcome::Read: return {};
-    case ReadOutcome::Missing: return "the file does not exist.";
-    case ReadOutcome::NotAFile: return "this is not a regular file.";
-    case ReadOutcome::TooLarge:
-      return "the file is larger than " + std::to_string(maxBytes) +
-             " bytes, more than a file of this kind holds.";
+    case ReadOutcome::Missing: return Text(Msg::FileMissing);
+    case ReadOutcome::NotAFile: return Text(Msg::FileNotRegular);
+    case ReadOutcome::TooLarge: return Text(Msg::FileTooLarge, {std::to_string(maxBytes)});
     case ReadOutcome::Failed: break;
   }
-  return std::string("the file cannot be read (") + std::strerror(errno) + ").";
+  return Text(Msg::FileUnreadable, {SystemErrorText(errno)});
+}
+
+std::string SystemErrorText(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM: return Text(Msg::ErrPermission);
+    case ENOENT: return Text(Msg::ErrNoSuchFile);
+    case EISDIR: return Text(Msg::ErrIsFolder);
+    case ENOTDIR: return Text(Msg::ErrNotFolder);
+    case ENOSPC: return Text(Msg::ErrNoSpace);
+    case EROFS: return Text(Msg::ErrReadOnlyFs);
+    case ENAMETOOLONG: return Text(Msg::ErrNameTooLong);
+    case ELOOP: return Text(Msg::ErrLinkLoop);
+    case EIO: return Text(Msg::ErrIo);
+    case EDQUOT: return Text(Msg::ErrQuota);
+    default: return std::strerror(error);  // rare enough to stay in the system's words
+  }
 }
 
 bool ReplaceTextFile(const std::string& path, std::string_view text) {
@@ -164,7 +184,7 @@ std::string MessageExcerpt(std::string_view value) {
 
 std::optional<std::string> WriteTextFile(const std::string& path, std::string_view text) {
   if (ReplaceTextFile(path, text)) return std::nullopt;
-  return path + ": the file cannot be written (" + std::strerror(errno) + ").";
+  return Text(Msg::FileUnwritable, {path, SystemErrorText(errno)});
 }
 
 }  // namespace platform

@@ -35,6 +35,9 @@ std::string DescribeReadFailure(ReadOutcome outcome, std::size_t maxBytes);
 [[nodiscard]] std::optional<std::string> WriteTextFile(const std::string& path,
                                                        std::string_view text);
 
+// The system error in the user's language where the program knows it ("Permission denied").
+std::string SystemErrorText(int error);
+
 // A bad value as a message quotes it: at most a short, printable excerpt (bytes outside
 // printable ASCII shown as '?', a long value cut with "...").
 std::string MessageExcerpt(std::string_view value);

@@ -15,4 +15,8 @@ UiServices& Ui() {
 
 void SetUi(UiServices* services) { g_services = services; }
 
+void Warn(const std::string& text) {
+  Ui().MessageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, "");
+}
+
 }  // namespace platform

@@ -51,4 +51,7 @@ class UiServices {
 UiServices& Ui();
 void SetUi(UiServices* services);
 
+// How the program tells what went wrong: the text with OK and the exclamation icon.
+void Warn(const std::string& text);
+
 }  // namespace platform

@@ -18,6 +18,21 @@ using TextBlock = std::array<ResText, kTextsPerBlock>;
 // exists once and cannot drift between the blocks.
 inline constexpr char kEnglishWording[] = "";
 
+// The program's own messages (resources::Msg), in the same order in every language.
+inline constexpr int kOwnTextCount = 26;
+using OwnTextBlock = std::array<ResText, kOwnTextCount>;
+
+constexpr bool HasEveryIdInOrder(const OwnTextBlock& block) {
+  for (int i = 0; i < kOwnTextCount; ++i) {
+    if (block[i].id != i + 1) return false;
+  }
+  return true;
+}
+
+extern const OwnTextBlock kJapaneseOwnTexts;
+extern const OwnTextBlock kChineseOwnTexts;
+extern const OwnTextBlock kEnglishOwnTexts;
+
 extern const TextBlock kJapaneseTexts;
 extern const TextBlock kChineseTexts;
 extern const TextBlock kEnglishTexts;

@@ -162,4 +162,34 @@ constexpr TextBlock kChineseTexts = {{
 }};
 static_assert(HasEveryIdInOrder(kChineseTexts));
 
+constexpr OwnTextBlock kChineseOwnTexts = {{
+    {1, "不是该列的有效值，保留已存储的值："},  // GridRefused
+    {2, "未传送：轴 %1。"},  // NotTransferredAxis
+    {3, "未传送：轴 %1。"},  // NotTransferredAxes
+    {4, "未传送：轴 %1 和扩展位置。"},  // NotTransferredAxisAndExt
+    {5, "未传送：轴 %1 和扩展位置。"},  // NotTransferredAxesAndExt
+    {6, "未传送：扩展位置。"},  // NotTransferredExt
+    {7, "%1 的串行线路已断开，无法重新打开。"},  // LostLine
+    {8, "文件不存在。"},  // FileMissing
+    {9, "这不是普通文件。"},  // FileNotRegular
+    {10, "文件大于 %1 字节，超出此类文件的大小。"},  // FileTooLarge
+    {11, "无法读取文件 (%1)。"},  // FileUnreadable
+    {12, "%1: 无法写入文件 (%2)。"},  // FileUnwritable
+    {13, "文件在 %2 个值中的第 %1 个之后结束。"},  // ZelEndsEarly
+    {14, "值 %1 (\"%2\") 不是 32 位范围内的整数。"},  // ZelBadValue
+    {15, "文件只有 %2 行中的 %1 行。"},  // CsvTooFewLines
+    {16, "第 %1 行有超过 %2 个字符的单元格 (\"%3\")。"},  // CsvLongCell
+    {17, "权限不足"},  // ErrPermission
+    {18, "没有该文件或目录"},  // ErrNoSuchFile
+    {19, "这是一个目录"},  // ErrIsFolder
+    {20, "不是目录"},  // ErrNotFolder
+    {21, "设备上没有剩余空间"},  // ErrNoSpace
+    {22, "只读文件系统"},  // ErrReadOnlyFs
+    {23, "文件名太长"},  // ErrNameTooLong
+    {24, "符号链接层数过多"},  // ErrLinkLoop
+    {25, "输入/输出错误"},  // ErrIo
+    {26, "超出磁盘配额"},  // ErrQuota
+}};
+static_assert(HasEveryIdInOrder(kChineseOwnTexts));
+
 }  // namespace resources

@@ -193,4 +193,34 @@ constexpr TextBlock kEnglishTexts = {{
 }};
 static_assert(HasEveryIdInOrder(kEnglishTexts));
 
+constexpr OwnTextBlock kEnglishOwnTexts = {{
+    {1, "Not a value of its column; the stored value stays:"},  // GridRefused
+    {2, "Not transferred: axis %1."},  // NotTransferredAxis
+    {3, "Not transferred: axes %1."},  // NotTransferredAxes
+    {4, "Not transferred: axis %1 and the extended points."},  // NotTransferredAxisAndExt
+    {5, "Not transferred: axes %1 and the extended points."},  // NotTransferredAxesAndExt
+    {6, "Not transferred: the extended points."},  // NotTransferredExt
+    {7, "The serial line of %1 was lost and could not be opened again."},  // LostLine
+    {8, "the file does not exist."},  // FileMissing
+    {9, "this is not a regular file."},  // FileNotRegular
+    {10, "the file is larger than %1 bytes, more than a file of this kind holds."},  // FileTooLarge
+    {11, "the file cannot be read (%1)."},  // FileUnreadable
+    {12, "%1: the file cannot be written (%2)."},  // FileUnwritable
+    {13, "the file ends after %1 of %2 values."},  // ZelEndsEarly
+    {14, "value %1 (\"%2\") is not a whole number in the 32-bit range."},  // ZelBadValue
+    {15, "the file holds %1 of %2 lines."},  // CsvTooFewLines
+    {16, "line %1 holds a cell of more than %2 characters (\"%3\")."},  // CsvLongCell
+    {17, "Permission denied"},  // ErrPermission
+    {18, "No such file or directory"},  // ErrNoSuchFile
+    {19, "Is a directory"},  // ErrIsFolder
+    {20, "Not a directory"},  // ErrNotFolder
+    {21, "No space left on device"},  // ErrNoSpace
+    {22, "Read-only file system"},  // ErrReadOnlyFs
+    {23, "File name too long"},  // ErrNameTooLong
+    {24, "Too many levels of symbolic links"},  // ErrLinkLoop
+    {25, "Input/output error"},  // ErrIo
+    {26, "Disk quota exceeded"},  // ErrQuota
+}};
+static_assert(HasEveryIdInOrder(kEnglishOwnTexts));
+
 }  // namespace resources

@@ -191,4 +191,34 @@ constexpr TextBlock kJapaneseTexts = {{
 }};
 static_assert(HasEveryIdInOrder(kJapaneseTexts));
 
+constexpr OwnTextBlock kJapaneseOwnTexts = {{
+    {1, "列の値として使えません。保存されている値のままです:"},  // GridRefused
+    {2, "転送されませんでした: 軸 %1。"},  // NotTransferredAxis
+    {3, "転送されませんでした: 軸 %1。"},  // NotTransferredAxes
+    {4, "転送されませんでした: 軸 %1 と拡張ポジション。"},  // NotTransferredAxisAndExt
+    {5, "転送されませんでした: 軸 %1 と拡張ポジション。"},  // NotTransferredAxesAndExt
+    {6, "転送されませんでした: 拡張ポジション。"},  // NotTransferredExt
+    {7, "%1 のシリアル回線が切断され、再び開くことができませんでした。"},  // LostLine
+    {8, "ファイルが存在しません。"},  // FileMissing
+    {9, "通常のファイルではありません。"},  // FileNotRegular
+    {10, "ファイルが %1 バイトを超えています。この種類のファイルとしては大きすぎます。"},  // FileTooLarge
+    {11, "ファイルを読み込めません (%1)。"},  // FileUnreadable
+    {12, "%1: ファイルに書き込めません (%2)。"},  // FileUnwritable
+    {13, "ファイルは %2 個の値のうち %1 個で終わっています。"},  // ZelEndsEarly
+    {14, "値 %1 (\"%2\") は 32 ビットの範囲の整数ではありません。"},  // ZelBadValue
+    {15, "ファイルには %2 行のうち %1 行しかありません。"},  // CsvTooFewLines
+    {16, "%1 行目に %2 文字を超えるセルがあります (\"%3\")。"},  // CsvLongCell
+    {17, "アクセスが拒否されました"},  // ErrPermission
+    {18, "ファイルまたはフォルダーがありません"},  // ErrNoSuchFile
+    {19, "フォルダーです"},  // ErrIsFolder
+    {20, "フォルダーではありません"},  // ErrNotFolder
+    {21, "デバイスに空き領域がありません"},  // ErrNoSpace
+    {22, "読み取り専用のファイルシステムです"},  // ErrReadOnlyFs
+    {23, "ファイル名が長すぎます"},  // ErrNameTooLong
+    {24, "シンボリックリンクの階層が多すぎます"},  // ErrLinkLoop
+    {25, "入出力エラー"},  // ErrIo
+    {26, "ディスク容量の制限を超えました"},  // ErrQuota
+}};
+static_assert(HasEveryIdInOrder(kJapaneseOwnTexts));
+
 }  // namespace resources

@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // The texts of the chosen language, copied once at start-up from the string table. Both tables
 // are indexed by the table's own numbering: UiText[N] is string-table id N (ids 1-86 and
@@ -16,7 +18,8 @@ inline constexpr int kTipTextCount = 49;
 extern std::array<std::string, kUiTextSlots> UiText;
 extern std::array<std::string, kTipTextCount> TipText;
 
-// Fills UiText from the block at base (0 Japanese, 2000 Chinese, 4000 English), then TipText.
+// Fills UiText from the block at base (0 Japanese, 2000 Chinese, 4000 English), then TipText,
+// and takes the program's own messages of that language.
 void LoadUiText(int32_t base);
 
 // Text of a string-table id; empty when the table lacks it.
@@ -130,7 +133,42 @@ enum class Tip : int {
   FirstPointColumn = 123,  // PCMD; the point grid's columns follow in order up to PVLM (135)
 };
 
+// The program's own messages, beside the string table's texts (the same in every block's
+// numbering: 1 onwards). %1, %2 ... stand for what Text() puts in.
+enum class Msg : int {
+  GridRefused = 1,
+  NotTransferredAxis = 2,
+  NotTransferredAxes = 3,
+  NotTransferredAxisAndExt = 4,
+  NotTransferredAxesAndExt = 5,
+  NotTransferredExt = 6,
+  LostLine = 7,
+  FileMissing = 8,
+  FileNotRegular = 9,
+  FileTooLarge = 10,
+  FileUnreadable = 11,
+  FileUnwritable = 12,
+  ZelEndsEarly = 13,
+  ZelBadValue = 14,
+  CsvTooFewLines = 15,
+  CsvLongCell = 16,
+  ErrPermission = 17,
+  ErrNoSuchFile = 18,
+  ErrIsFolder = 19,
+  ErrNotFolder = 20,
+  ErrNoSpace = 21,
+  ErrReadOnlyFs = 22,
+  ErrNameTooLong = 23,
+  ErrLinkLoop = 24,
+  ErrIo = 25,
+  ErrQuota = 26,
+};
+
 inline const std::string& Text(Txt id) { return UiText[static_cast<int>(id)]; }
 inline const std::string& Text(Tip id) { return TipText[static_cast<int>(id) - kFirstTipId]; }
+
+// A message of the program's own in the loaded language (English until one is loaded), with
+// %1, %2 ... replaced by args in order.
+std::string Text(Msg id, std::initializer_list<std::string_view> args = {});
 
 }  // namespace resources

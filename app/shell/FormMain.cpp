@@ -249,18 +249,17 @@ void FormMain::DefaultFileOpen(bool isNew) {
   const std::optional<std::string> error = shell::ReadZelFile(shell::CurFileName, words);
   if (!error) std::copy(words.begin(), words.end(), shell::PrgData.begin());
   shell::DataModified = false;
-  ShowImage();
-  show();
-  SyncGrid->setFocus();
-  if (error) {
-    ShowFileError(*error);
-    return;
-  }
+  // A new data set starts as a copy of the default one under its own name, which the status
+  // bar shows as the name Save writes; an unreadable default file never becomes Save's target.
   if (isNew) {
     shell::CurFileName = DataFolder() + "/new.zel";
     shell::CsvFileName = DataFolder() + "/new.csv";
     axisdata::BaseFileName = DataFolder() + "/new";
   }
+  ShowImage();
+  show();
+  SyncGrid->setFocus();
+  if (error) ShowFileError(*error);
 }
 
 // --- files -----------------------------------------------------------------------------
@@ -414,7 +413,9 @@ void FormMain::ComboModel_Click() {
 
 bool FormMain::ConfirmDiscardOrSave() {
   if (!shell::DataModified) return true;
-  const std::string question = axisdata::PathFileName(shell::CurFileName) + Text(Txt::SaveChanged);
+  // A space between the name and the question: the Japanese text goes on from the name.
+  const std::string question =
+      axisdata::PathFileName(shell::CurFileName) + " " + Text(Txt::SaveChanged);
   switch (platform::Ui().MessageBox(question, MsgButtons::YesNoCancel, MsgIcon::Exclamation,
                                     "")) {
     case MsgAnswer::Yes: return mnuSave_Click();  // a failed save keeps the window

@@ -11,8 +11,7 @@ namespace shell {
 void ShowProgramHelp() {
   const std::string help = platform::ProgramFolder() + "/RAZEZOR.HLP";
   if (!platform::Ui().OpenDocument(help)) {
-    platform::Ui().MessageBox(help + resources::Text(resources::Txt::FileIsntExist),
-                              platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
+    platform::Warn(help + resources::Text(resources::Txt::FileIsntExist));
   }
 }
 

@@ -8,6 +8,7 @@
 #include "axisdata/FileInput.h"
 #include "axisdata/TextRoutines.h"
 #include "platform/TextFile.h"
+#include "resources/UiText.h"
 
 namespace shell {
 
@@ -15,6 +16,8 @@ using platform::DescribeReadFailure;
 using platform::MessageExcerpt;
 using platform::ReadOutcome;
 using platform::ReadTextFile;
+using resources::Msg;
+using resources::Text;
 
 std::array<std::int32_t, kPrgDataWords> PrgData{};
 std::string CurFileName;
@@ -150,15 +153,13 @@ std::optional<std::string> ParseZelText(std::string_view text,
                                         std::array<std::int32_t, kZelWords>& words) {
   const std::vector<std::string> tokens = ZelTokens(text);
   if (tokens.size() < static_cast<size_t>(kZelWords)) {
-    return "the file ends after " + std::to_string(tokens.size()) + " of " +
-           std::to_string(kZelWords) + " values.";
+    return Text(Msg::ZelEndsEarly, {std::to_string(tokens.size()), std::to_string(kZelWords)});
   }
   std::array<std::int32_t, kZelWords> read{};
   for (int i = 0; i < kZelWords; ++i) {
     const std::optional<std::int32_t> value = ParseWord(tokens[i]);
     if (!value) {
-      return "value " + std::to_string(i + 1) + " (\"" + MessageExcerpt(tokens[i]) +
-             "\") is not a whole number in the 32-bit range.";
+      return Text(Msg::ZelBadValue, {std::to_string(i + 1), MessageExcerpt(tokens[i])});
     }
     read[i] = *value;
   }
@@ -234,16 +235,14 @@ std::optional<std::string> ParseCsvText(std::string_view text, std::vector<std::
     if (pos < text.size() && text[pos] == '\n') ++pos;
   }
   if (read.size() < static_cast<size_t>(kCsvLines)) {
-    return "the file holds " + std::to_string(read.size()) + " of " + std::to_string(kCsvLines) +
-           " lines.";
+    return Text(Msg::CsvTooFewLines, {std::to_string(read.size()), std::to_string(kCsvLines)});
   }
   // A line without commas would repeat its whole rest into every cell of the row.
   for (size_t r = 0; r < read.size(); ++r) {
     for (const std::string_view cell : CsvCells(read[r], kSyncGridCols)) {
       if (cell.size() > kCsvCellMaxLength) {
-        return "line " + std::to_string(r + 1) + " holds a cell of more than " +
-               std::to_string(kCsvCellMaxLength) + " characters (\"" + MessageExcerpt(cell) +
-               "\").";
+        return Text(Msg::CsvLongCell, {std::to_string(r + 1), std::to_string(kCsvCellMaxLength),
+                                       MessageExcerpt(cell)});
       }
     }
   }

@@ -217,7 +217,7 @@ TEST_F(AxisTransferTest, AnExtendedPointUploadReplacesEveryValue) {
   EXPECT_EQ(axisdata::ExtPointData[1680], 4242);
   EXPECT_EQ(progress.maximum, 1260);
   EXPECT_EQ(progress.values.back(), 1260);
-  EXPECT_EQ(progress.captions.back(), "Extended PositionUploading...");
+  EXPECT_EQ(progress.captions.back(), "Extended Position: Uploading...");
 }
 
 TEST_F(AxisTransferTest, ACancelledExtendedPointUploadLeavesTheValues) {

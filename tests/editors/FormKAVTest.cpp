@@ -417,6 +417,22 @@ TEST_F(FormKAVTest, SaveAsWritesTheSetUnderTheNewNameAndShowsIt) {
   EXPECT_EQ(ui.messages[0].text, "Axis Number1:  file isn't exist.");
 }
 
+TEST_F(FormKAVTest, ASaveAsThatWritesNothingKeepsThePreviousName) {
+  FormKAV& kav = OpenEditorOffline(2);
+  const std::string zel = shell::CurFileName, base = axisdata::BaseFileName;
+  ui.dialogAnswers = {Path("no/such/folder/x.zel")};
+  kav.mnuSaveAs_Click();
+  ASSERT_EQ(ui.messages.size(), 1u);  // every file told, in one message
+  EXPECT_NE(ui.messages[0].text.find(Path("no/such/folder/x1.EEP")), std::string::npos);
+  EXPECT_EQ(shell::CurFileName, zel);
+  EXPECT_EQ(axisdata::BaseFileName, base);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), zel);
+
+  kav.mnuSave_Click();  // aims where the last good name did
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(base + "0.EEP"));
+}
+
 TEST_F(FormKAVTest, ANewDataSetStartsAsACopyOfTheDefaultSet) {
   StartMain(2, 0);
   axisdata::BaseFileName = Path("data/new");  // "Create New": no file of the set exists yet
@@ -510,4 +526,15 @@ TEST_F(FormKAVTest, HelpOpensTheProgramsHelpFile) {
   kav.ShowKavHelp();
   ASSERT_EQ(ui.documents.size(), 1u);
   EXPECT_EQ(ui.documents[0], Path("RAZEZOR.HLP"));
+}
+
+TEST_F(FormKAVTest, ARefusedCellIsNamedByItsColumnOnEveryPage) {
+  FormKAV& kav = OpenEditorOffline();
+  SetNotation(kav, axisdata::kDecimal);
+  SelectPage(kav, 1);
+  TypeInCell(kav, 1, 4, "99999");  // beyond the speed's 16 bits
+  SelectPage(kav, 0);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].text.find("Point 0, VCMD [0.2r/min]: \"99999\""), std::string::npos)
+      << ui.messages[0].text;
 }

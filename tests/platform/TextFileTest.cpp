@@ -10,6 +10,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "resources/StringTable.h"
+#include "resources/UiText.h"
+
 namespace fs = std::filesystem;
 using platform::ReadOutcome;
 using platform::ReadTextFile;
@@ -91,6 +94,28 @@ TEST_F(TextFileTest, AFileWithoutWriteBitsIsReadOnlyAlsoForRoot) {
   EXPECT_EQ(errno, EACCES);
   EXPECT_EQ(Get(Path("locked.zel")), "old");
   EXPECT_EQ(FilesInDir(), 1u);
+}
+
+TEST_F(TextFileTest, FailuresAreToldInTheUsersLanguage) {
+  Put("locked.zel", "old");
+  fs::permissions(Path("locked.zel"), fs::perms::owner_read);
+  const struct {
+    int base;
+    const char* write;
+    const char* missing;
+  } cases[] = {
+      {resources::kEnglishBase, ": the file cannot be written (Permission denied).",
+       "the file does not exist."},
+      {resources::kJapaneseBase, ": ファイルに書き込めません (アクセスが拒否されました)。",
+       "ファイルが存在しません。"},
+      {resources::kChineseBase, ": 无法写入文件 (权限不足)。", "文件不存在。"},
+  };
+  for (const auto& c : cases) {
+    resources::LoadUiText(c.base);
+    EXPECT_EQ(platform::WriteTextFile(Path("locked.zel"), "new"), Path("locked.zel") + c.write);
+    EXPECT_EQ(platform::DescribeReadFailure(ReadOutcome::Missing, kBound), c.missing);
+  }
+  resources::LoadUiText(resources::kEnglishBase);
 }
 
 TEST_F(TextFileTest, NonRegularTargetsAreNotReplaced) {

@@ -126,7 +126,8 @@ TEST_F(FormMainTest, ClosePromptAnswers) {
   ui.answers = {MsgAnswer::Cancel};
   main.close();
   ASSERT_TRUE(Forms::IsLoaded(FormId::Main));
-  EXPECT_EQ(ui.messages.back().text, "closing.zelThis file has been changed, do you want to save it?");
+  EXPECT_EQ(ui.messages.back().text,
+            "closing.zel This file has been changed, do you want to save it?");
   EXPECT_EQ(ui.messages.back().buttons, platform::MsgButtons::YesNoCancel);
 
   ui.answers = {MsgAnswer::Yes};

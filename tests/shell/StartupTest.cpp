@@ -127,6 +127,7 @@ TEST_F(StartupTest, OfflineOffersOnlyCreateNew) {
   EXPECT_FALSE(main.ToolbarButtons["download"]->isEnabled());
   EXPECT_EQ(shell::CurFileName, Path("data/new.zel"));
   EXPECT_EQ(axisdata::BaseFileName, Path("data/new"));
+  EXPECT_EQ(main.StatusPanel1->text().toStdString(), Path("data/new.zel"));  // what Save writes
   EXPECT_FALSE(shell::DataModified);
   EXPECT_TRUE(ui.messages.empty());
 }
