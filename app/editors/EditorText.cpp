@@ -3,6 +3,7 @@
 #include <array>
 
 #include "editors/EditorTextTables.h"
+#include "platform/SystemLang.h"
 
 namespace editors {
 
@@ -17,7 +18,7 @@ const std::string& EditorText(int index) {
 
 void FillEditorText(int16_t languageId) {
   g_texts.fill({});
-  const auto rows = languageId == kJapaneseLangId ? kJapaneseEditorTexts : kEnglishEditorTexts;
+  const auto rows = languageId == platform::kLangJapanese ? kJapaneseEditorTexts : kEnglishEditorTexts;
   for (const EditorTextRow& row : rows) g_texts[row.index] = row.text;
 }
 

@@ -8,11 +8,10 @@
 namespace editors {
 
 inline constexpr int kEditorTextSize = 350;
-inline constexpr int16_t kJapaneseLangId = 1041;
 
 const std::string& EditorText(int index);
 
-// Japanese for 1041; English for every other language id, Chinese included, since the editors
+// Japanese for platform::kLangJapanese; English for every other language id, Chinese included, since the editors
 // have no texts of their own in other languages and English is the interface's common fallback.
 void FillEditorText(int16_t languageId);
 

@@ -69,7 +69,7 @@ platform::CellEditRules FormKAV::KavCellRules() {
 
 bool FormKAV::AcceptKeyChar(QChar& c) const {
   char32_t code = c.unicode();
-  if (shell::UiLanguage == shell::kLangJapanese) code = editors::NarrowForm(code);
+  if (shell::UiLanguage == platform::kLangJapanese) code = editors::NarrowForm(code);
   code = editors::DecimalPointAsSign(code);
   if (!editors::IsValidKeyChar(code)) return false;
   c = QChar(static_cast<char16_t>(code)).toUpper();

@@ -14,10 +14,26 @@ struct LangEntry {
 
 // Longer prefixes first: the Chinese regions decide between the two scripts.
 constexpr LangEntry kLanguages[] = {
-    {"zh_TW", 1028}, {"zh_HK", 1028}, {"zh_MO", 1028}, {"zh_CN", 2052}, {"zh_SG", 2052},
-    {"zh", 2052},    {"ja", 1041},    {"ko", 1042},    {"it", 1040},    {"en", 1033},
-    {"de", 1031},    {"fr", 1036},    {"es", 3082},    {"pt_BR", 1046}, {"pt", 2070},
-    {"nl", 1043},    {"ru", 1049},    {"pl", 1045},    {"sv", 1053},    {"cs", 1029},
+    {"zh_TW", kLangChinese},
+    {"zh_HK", kLangChinese},
+    {"zh_MO", kLangChinese},
+    {"zh_CN", kLangChineseSimplified},
+    {"zh_SG", kLangChineseSimplified},
+    {"zh", kLangChineseSimplified},
+    {"ja", kLangJapanese},
+    {"ko", kLangKorean},
+    {"it", kLangEuropean},
+    {"en", kLangEnglish},
+    {"de", kLangGerman},
+    {"fr", kLangFrench},
+    {"es", kLangSpanish},
+    {"pt_BR", kLangPortugueseBrazil},
+    {"pt", kLangPortuguese},
+    {"nl", kLangDutch},
+    {"ru", kLangRussian},
+    {"pl", kLangPolish},
+    {"sv", kLangSwedish},
+    {"cs", kLangCzech},
 };
 
 std::string LocaleName() {
@@ -35,7 +51,7 @@ int16_t SystemDefaultLangId() {
   for (const LangEntry& e : kLanguages) {
     if (name.rfind(e.prefix, 0) == 0) return e.id;
   }
-  return 1033;  // "C", "POSIX", unset or unknown: English
+  return kLangEnglish;  // "C", "POSIX", unset or unknown
 }
 
 }  // namespace platform

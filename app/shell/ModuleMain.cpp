@@ -8,6 +8,13 @@
 
 namespace shell {
 
+using platform::kLangChinese;
+using platform::kLangChineseSimplified;
+using platform::kLangEnglish;
+using platform::kLangEuropean;
+using platform::kLangJapanese;
+using platform::kLangKorean;
+
 void ResetSharedState() {
   axisdata::ResetSharedState();
   SystemLangId = kLangEnglish;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/SystemLang.h"
+
 // State shared by all windows for the whole run, and the start-up's language choice.
 namespace shell {
 
@@ -20,8 +22,8 @@ inline const FontDescription kStartTitleFont{"", 11, true, 1};
 inline const FontDescription kStartGridFont{"", 9, false, 1};
 inline const FontDescription kStartUiFont{"", 9, true, 1};
 
-inline int16_t SystemLangId = 1033;
-inline int16_t UiLanguage = 1033;
+inline int16_t SystemLangId = platform::kLangEnglish;
+inline int16_t UiLanguage = platform::kLangEnglish;
 inline FontDescription CommandFont = kStartCommandFont;
 inline FontDescription TitleFont = kStartTitleFont;
 inline FontDescription GridFont = kStartGridFont;
@@ -34,14 +36,6 @@ inline bool DataModified = false;
 // Chosen in the start wizard (with axisdata::AxisCount).
 inline std::string ComPortName;
 inline bool OfflineMode = false;
-
-// Language ids the program tells apart.
-constexpr int16_t kLangJapanese = 1041;
-constexpr int16_t kLangChinese = 1028;
-constexpr int16_t kLangEnglish = 1033;
-constexpr int16_t kLangEuropean = 1040;  // English texts, comma decimal sign
-constexpr int16_t kLangKorean = 1042;
-constexpr int16_t kLangChineseSimplified = 2052;
 
 // Puts every value the shell shares between windows back to its state at start (the image, its
 // file names, the choices of the wizard, the flags, the language and fonts), and the shared

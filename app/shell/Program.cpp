@@ -53,7 +53,7 @@ void Main(const std::vector<std::string>& args,
     UiLanguage = ChooseUiLanguage(ini.Item("Config", "LANG"), CommandLineArguments(args),
                                   SystemLangId);
   }
-  if (UiLanguage == kLangEuropean) platform::SetDecimalSign(',');
+  if (UiLanguage == platform::kLangEuropean) platform::SetDecimalSign(',');
   const LanguageSetup setup = LanguageSetupFor(UiLanguage);
   SetSharedFonts(setup);
   if (setup.textBase) resources::LoadUiText(*setup.textBase);

@@ -181,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FormKAVTest, JapaneseFullWidthCharactersAreTakenNarrow) {
-  shell::UiLanguage = shell::kLangJapanese;
+  shell::UiLanguage = platform::kLangJapanese;
   FormKAV& kav = OpenEditorOffline();
   kav.PrgGrid->SetCurrentCell(2, 2);
   kav.PrgGrid->setFocus();

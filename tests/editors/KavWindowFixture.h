@@ -22,7 +22,7 @@ class KavWindowTest : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     axisdata::InitActuatorTables();
-    editors::FillEditorText(shell::kLangEnglish);
+    editors::FillEditorText(platform::kLangEnglish);
     editors::RegisterEditorForms();
   }
 
