@@ -68,7 +68,10 @@ int main() {
   std::vector<Ms> opens, saves, both;
   for (int round = 0; round < kRounds; ++round) {
     const auto start = Clock::now();
-    axisdata::OpenKavDataSet(source);
+    if (const auto failures = axisdata::OpenKavDataSet(source)) {
+      std::fprintf(stderr, "%s\n", failures->c_str());
+      return 1;
+    }
     const auto opened = Clock::now();
     if (!SaveDataSet(folder + "/default")) {
       std::fprintf(stderr, "writing into %s failed\n", folder.c_str());

@@ -26,13 +26,16 @@ std::span<const std::int32_t> ExtWireWords(const vuz::sim::GatewayData& data) {
 }  // namespace
 
 void LoadKavDataSet(const std::string& base, vuz::sim::GatewayData& data) {
-  // The data readers tell the user through message boxes; here the user reads stderr.
+  // What the data readers could not read is told on stderr.
   platform::ConsoleUi console;
   platform::SetUi(&console);
   resources::LoadUiText(resources::kEnglishBase);
   for (unsigned a = 0; a < vuz::sim::kAxes; ++a) {
     const auto axis = static_cast<std::int16_t>(a);
-    if (!axisdata::ReadEepFile(axis, axisdata::EepPath(base, axis))) continue;
+    if (const auto failure = axisdata::ReadEepFile(axis, axisdata::EepPath(base, axis))) {
+      platform::Warn(*failure);
+      continue;
+    }
     const axisdata::AxisWords& words = axisdata::AxisData[a];
     vuz::sim::AxisImage& image = data.axes[a];
     std::copy_n(axisdata::CommonValue(words).begin(), vuz::sim::kAxisBlockWords,
@@ -43,7 +46,9 @@ void LoadKavDataSet(const std::string& base, vuz::sim::GatewayData& data) {
     }
     image.expansion = static_cast<std::uint32_t>(axisdata::ExpansionWord(words)) >> kExpansionShift;
   }
-  if (axisdata::ReadXepFile(axisdata::XepPath(base))) {
+  if (const auto failure = axisdata::ReadXepFile(axisdata::XepPath(base))) {
+    platform::Warn(*failure);
+  } else {
     std::vector<std::int32_t> wire(data.ext_points.size());
     klvn::pack_ext_points(axisdata::ExtPointData, wire);
     std::copy(wire.begin(), wire.end(), data.ext_points.begin());

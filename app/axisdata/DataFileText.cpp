@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstring>
 
 #include "axisdata/NumberText.h"
 #include "platform/TextFile.h"
-#include "platform/UiServices.h"
 #include "resources/UiText.h"
 
 namespace axisdata {
@@ -19,8 +17,8 @@ namespace {
 
 constexpr std::size_t kHexDigits = 8;
 
-void ReportSystemError(const std::string& path, int error) {
-  platform::Warn(Text(Txt::SystemError) + " " + platform::SystemErrorText(error) + "\n" + path);
+std::string SystemErrorMessage(const std::string& path, int error) {
+  return Text(Txt::SystemError) + " " + platform::SystemErrorText(error) + "\n" + path;
 }
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
@@ -36,25 +34,26 @@ std::optional<Number> WholeNumber(std::string_view field, int base) {
 
 }  // namespace
 
-bool LoadDataFile(const std::string& path, std::size_t maxBytes,
-                  const std::string& missingMessage, std::string& text) {
+std::optional<std::string> LoadDataFile(const std::string& path, std::size_t maxBytes,
+                                        const std::string& missingMessage, std::string& text) {
   switch (platform::ReadTextFile(path, maxBytes, text)) {
-    case platform::ReadOutcome::Read: return true;
-    case platform::ReadOutcome::Missing: platform::Warn(missingMessage); return false;
+    case platform::ReadOutcome::Read: return std::nullopt;
+    case platform::ReadOutcome::Missing: return missingMessage;
     case platform::ReadOutcome::NotAFile:
-    case platform::ReadOutcome::TooLarge: ReportInvalidData(path); return false;
-    case platform::ReadOutcome::Failed: ReportSystemError(path, errno); return false;
+    case platform::ReadOutcome::TooLarge: return InvalidDataMessage(path);
+    case platform::ReadOutcome::Failed: break;
   }
-  return false;
+  return SystemErrorMessage(path, errno);
 }
 
-void ReportInvalidData(const std::string& path) {
-  platform::Warn(Text(Txt::InvalidFileData) + "\n" + path);
+std::string InvalidDataMessage(const std::string& path) {
+  return Text(Txt::InvalidFileData) + "\n" + path;
 }
 
 bool FieldReader::OnlyBlanksLeft() const {
   const std::string_view rest = text_.substr(std::min(pos_, text_.size()));
-  return std::all_of(rest.begin(), rest.end(), [](char c) { return IsLineEnd(c) || c == ' ' || c == '\t'; });
+  return std::all_of(rest.begin(), rest.end(),
+                     [](char c) { return IsLineEnd(c) || c == ' ' || c == '\t'; });
 }
 
 std::optional<std::string_view> FieldReader::NextLine() {

@@ -9,14 +9,16 @@
 // the user which file could not be read, and walking its text field by field.
 namespace axisdata {
 
-// Reads a data file whole; false after the user has been told why not: missingMessage when no
-// file of that name exists; otherwise which file could not be read. Anything that is not a
-// regular file, and a file above maxBytes (no file of the format comes near it), is refused.
-bool LoadDataFile(const std::string& path, std::size_t maxBytes,
-                  const std::string& missingMessage, std::string& text);
+// Reads a data file whole; nothing when it was read, else why not: missingMessage when no file
+// of that name exists, otherwise which file could not be read. Anything that is not a regular
+// file, and a file above maxBytes (no file of the format comes near it), is refused.
+[[nodiscard]] std::optional<std::string> LoadDataFile(const std::string& path,
+                                                      std::size_t maxBytes,
+                                                      const std::string& missingMessage,
+                                                      std::string& text);
 
-// Tells the user that the file's content is not of its format.
-void ReportInvalidData(const std::string& path);
+// That the file's content is not of its format, naming the file.
+std::string InvalidDataMessage(const std::string& path);
 
 // A data file's text as the readers take it: lines end at CR LF, LF or CR; a field ends at a
 // comma or at a line end, and a line end is consumed with the field it ends.

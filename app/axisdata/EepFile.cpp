@@ -118,18 +118,15 @@ bool ParseEepText(std::string_view text, AxisWords& words) {
   return true;
 }
 
-bool ReadEepFile(std::int16_t axis, const std::string& fileName) {
+std::optional<std::string> ReadEepFile(std::int16_t axis, const std::string& fileName) {
   AxisWords& target = AxisData.at(axis);
   const std::string missing =
       Text(Txt::AxisNumber) + HexText(axis) + ": " + Text(Txt::FileIsntExist);
   std::string text;
-  if (!LoadDataFile(fileName, kMaxEepBytes, missing, text)) return false;
-  if (!ParseEepText(text, target)) {
-    ReportInvalidData(fileName);
-    return false;
-  }
+  if (auto failure = LoadDataFile(fileName, kMaxEepBytes, missing, text)) return failure;
+  if (!ParseEepText(text, target)) return InvalidDataMessage(fileName);
   ReadComParam(axis);
-  return true;
+  return std::nullopt;
 }
 
 std::optional<std::string> WriteEepFile(std::int16_t axis, const std::string& fileName) {

@@ -14,16 +14,22 @@ std::string EepPath(const std::string& base, int axis) { return base + HexText(a
 
 std::string XepPath(const std::string& base) { return base + ".XEP"; }
 
-void OpenKavDataSet(const std::string& base) {
+void AddFailure(std::optional<std::string>& failures, const std::optional<std::string>& failure) {
+  if (failure) failures = failures ? *failures + "\n" + *failure : *failure;
+}
+
+std::optional<std::string> OpenKavDataSet(const std::string& base) {
+  std::optional<std::string> failures;
   for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {
     EepFileName[axis] = EepPath(base, axis);
-    ReadEepFile(axis, EepFileName[axis]);
+    AddFailure(failures, ReadEepFile(axis, EepFileName[axis]));
   }
   XepFileName = XepPath(base);
-  ReadXepFile(XepFileName);
+  AddFailure(failures, ReadXepFile(XepFileName));
   ReadComParam(CurAxis);
   FillKavGrid(CurAxis, CurPage);
   ResetGridCursor();
+  return failures;
 }
 
 }  // namespace axisdata

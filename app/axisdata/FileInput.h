@@ -13,9 +13,9 @@
 // word, in hexadecimal) and one XEP file of extended points (in decimal), named from one base
 // name. Files are written with CR LF line ends.
 //
-// Readers take the whole file or nothing: on any failure the words keep what they held before
-// and the user is told which file could not be read. Writers replace the file as a whole or
-// leave it as it was, and give a description of a failure to their caller. An axis number
+// Readers take the whole file or nothing: on any failure the words keep what they held before.
+// Writers replace the file as a whole or leave it as it was. Both give their caller nothing
+// when they succeeded, else a description of the failure that names the file. An axis number
 // outside 0-16 throws std::out_of_range.
 namespace axisdata {
 
@@ -30,6 +30,9 @@ extern std::string XepFileName;
 std::string EepPath(const std::string& base, int axis);
 // base & ".XEP".
 std::string XepPath(const std::string& base);
+
+// Joins a failure, when there is one, to those before it, a line each.
+void AddFailure(std::optional<std::string>& failures, const std::optional<std::string>& failure);
 
 // The files' texts, which the readers and writers below load and store. A parse takes the whole
 // text or nothing: false leaves the words as they were.
@@ -47,23 +50,25 @@ bool ParseEepText(std::string_view text, AxisWords& words);
 std::string XepText(const ExtPointWords& words);
 bool ParseXepText(std::string_view text, ExtPointWords& words);
 
-// Loads one axis (0-16) from an EEP file; true when the whole file was read. A missing file is
-// reported with its axis number. Afterwards the common-parameter editor shows the axis.
-bool ReadEepFile(std::int16_t axis, const std::string& fileName);
+// Loads one axis (0-16) from an EEP file. A missing file is told with its axis number. After a
+// read the common-parameter editor shows the axis.
+[[nodiscard]] std::optional<std::string> ReadEepFile(std::int16_t axis,
+                                                     const std::string& fileName);
 
 // Writes one axis (0-16) to an EEP file, with the date and time of this moment in its header.
 [[nodiscard]] std::optional<std::string> WriteEepFile(std::int16_t axis,
                                                       const std::string& fileName);
 
-// Loads ExtPointData words 0-1679; true when all were read. Word 1680 is never touched.
-bool ReadXepFile(const std::string& fileName);
+// Loads ExtPointData words 0-1679, all or none. Word 1680 is never touched.
+[[nodiscard]] std::optional<std::string> ReadXepFile(const std::string& fileName);
 
 // Writes ExtPointData words 0-1679, two to a line.
 [[nodiscard]] std::optional<std::string> WriteXepFile(const std::string& fileName);
 
 // Loads a whole data set: the EEP files of axes 0 to AxisCount - 1 and the XEP file, each on its
 // own (a file that cannot be read leaves its words as they were and the rest still loads), and
-// records their names; then the editors show CurAxis and CurPage.
-void OpenKavDataSet(const std::string& base);
+// records their names; then the editors show CurAxis and CurPage. Nothing when every file was
+// read, else the failures, one a file, as the data set's save tells them.
+[[nodiscard]] std::optional<std::string> OpenKavDataSet(const std::string& base);
 
 }  // namespace axisdata

@@ -37,19 +37,14 @@ bool ParseXepText(std::string_view text, ExtPointWords& words) {
   return true;
 }
 
-bool ReadXepFile(const std::string& fileName) {
+std::optional<std::string> ReadXepFile(const std::string& fileName) {
   using resources::Text;
   using resources::Txt;
+  const std::string missing = Text(Txt::ExtendedPosition) + Text(Txt::FileIsntExist);
   std::string text;
-  if (!LoadDataFile(fileName, kMaxXepBytes, Text(Txt::ExtendedPosition) + Text(Txt::FileIsntExist),
-                    text)) {
-    return false;
-  }
-  if (!ParseXepText(text, ExtPointData)) {
-    ReportInvalidData(fileName);
-    return false;
-  }
-  return true;
+  if (auto failure = LoadDataFile(fileName, kMaxXepBytes, missing, text)) return failure;
+  if (!ParseXepText(text, ExtPointData)) return InvalidDataMessage(fileName);
+  return std::nullopt;
 }
 
 std::optional<std::string> WriteXepFile(const std::string& fileName) {

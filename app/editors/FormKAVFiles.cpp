@@ -41,7 +41,10 @@ void FormKAV::OpenPointTable() {
   editors::SetUpKavGrid(*PrgGrid);
   // A data set never saved has no point tables on disk; like its synchronous table it starts as
   // a copy of the default set (saving writes it under its own name).
-  OpenKavDataSet(editors::KavDataSetOnDisk(BaseFileName) ? BaseFileName : DataFolder() + "/default");
+  if (const std::optional<std::string> failures = OpenKavDataSet(
+          editors::KavDataSetOnDisk(BaseFileName) ? BaseFileName : DataFolder() + "/default")) {
+    platform::Warn(*failures);
+  }
   FillLists();
   SetTransferEnabled(!shell::OfflineMode);
   if (!shell::OfflineMode) RunBatch(true);
@@ -73,8 +76,11 @@ void FormKAV::mnuOpen_Click() {
   // set's and its close still offers to save unsaved changes.
   axisdata::BaseFileName = shell::DataSetBaseName(*chosen);
   dataSetPath_ = *chosen;
-  // Each file that cannot be read is told by its reader and leaves its words as they were.
-  axisdata::OpenKavDataSet(axisdata::BaseFileName);
+  // A file that cannot be read leaves its words as they were.
+  if (const std::optional<std::string> failures =
+          axisdata::OpenKavDataSet(axisdata::BaseFileName)) {
+    platform::Warn(*failures);
+  }
   StatusPanel1->setText(QString::fromStdString(dataSetPath_));
   ShowGridWhenOnScreen();
 }

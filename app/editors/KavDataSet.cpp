@@ -20,12 +20,9 @@ KavSaveResult SaveKavDataSet() {
   KavSaveResult result;
   // True when the file was written; a failure joins the others.
   const auto wrote = [&result](const std::optional<std::string>& error) {
-    if (error) {
-      result.failures = result.failures ? *result.failures + "\n" + *error : *error;
-      return false;
-    }
-    result.anyWritten = true;
-    return true;
+    AddFailure(result.failures, error);
+    result.anyWritten = result.anyWritten || !error;
+    return !error;
   };
   for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {
     EepFileName[axis] = EepPath(BaseFileName, axis);

@@ -78,7 +78,7 @@ TEST_F(EepFile, AnAllZeroAxisWritesZerosOnEveryLine) {
 TEST_F(EepFile, RoundTripKeepsEveryValueAndResetsAddresses) {
   PatternFile("a.EEP");
   for (auto& axis : AxisData) axis.fill(-1);
-  ASSERT_TRUE(ReadEepFile(2, Path("a.EEP")));
+  ASSERT_EQ(ReadEepFile(2, Path("a.EEP")), std::nullopt);
   const AxisWords& read = AxisData[2];
   for (int k = 0; k < kBlockWords; ++k) {
     EXPECT_EQ(CommonAddr(read)[k], k);
@@ -120,7 +120,7 @@ TEST_F(EepFile, NegativeWordsAndAddressPrefixes) {
   EXPECT_EQ(lines[4], "AB:00000000,00000000,00000000,00000000");
   EXPECT_EQ(lines[155], "00:5A000000");
   AxisData[0].fill(0);
-  ASSERT_TRUE(ReadEepFile(0, Path("a.EEP")));
+  ASSERT_EQ(ReadEepFile(0, Path("a.EEP")), std::nullopt);
   EXPECT_EQ(CommonValue(AxisData[0])[0], -2);
   EXPECT_EQ(CommonAddr(AxisData[0])[4], 4);
   EXPECT_EQ(ExpansionWord(AxisData[0]), 90 << 24);
@@ -131,7 +131,7 @@ TEST_F(EepFile, MissingLastLineGivesExpansionWordZero) {
   text.erase(text.rfind("00:"));
   WriteFile("a.EEP", text);
   AxisData[2].fill(0);
-  ASSERT_TRUE(ReadEepFile(2, Path("a.EEP")));
+  ASSERT_EQ(ReadEepFile(2, Path("a.EEP")), std::nullopt);
   EXPECT_EQ(ExpansionWord(AxisData[2]), 0);
   EXPECT_EQ(PointValue(AxisData[2], 15)[31], PointValue(pattern, 15)[31]);
 }
@@ -143,7 +143,7 @@ TEST_F(EepFile, ShortFieldsAndOtherLineEndsAreRead) {
   text.replace(line, text.find("\r\n", line) - line, "00:00000001,2A,00000003,00000004");
   std::erase(text, '\r');
   WriteFile("a.EEP", text);
-  ASSERT_TRUE(ReadEepFile(2, Path("a.EEP")));
+  ASSERT_EQ(ReadEepFile(2, Path("a.EEP")), std::nullopt);
   EXPECT_EQ(CommonValue(AxisData[2])[1], 0x2A);
   EXPECT_EQ(CommonValue(AxisData[2])[2], 3);
   EXPECT_EQ(PointValue(AxisData[2], 7)[5], PointValue(pattern, 7)[5]);
@@ -162,7 +162,7 @@ class EepFileEnding : public EepFile, public testing::WithParamInterface<EepEndi
 TEST_P(EepFileEnding, IsReadWhole) {
   WriteFile("end.EEP", GetParam().change(PatternFile("a.EEP")));
   AxisData[2].fill(0);
-  ASSERT_TRUE(ReadEepFile(2, Path("end.EEP")));
+  ASSERT_EQ(ReadEepFile(2, Path("end.EEP")), std::nullopt);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(PointValue(AxisData[2], 15)[31], PointValue(pattern, 15)[31]);
   EXPECT_EQ(ExpansionWord(AxisData[2]), GetParam().expansionKept ? ExpansionWord(pattern) : 0);
@@ -198,12 +198,9 @@ TEST_P(BadEepFile, LeavesTheAxisUnchangedAndSaysWhichFile) {
   AxisData[2][100] = 7;
   const AxisWords kept = AxisData[2];
   RecordingViews views;
-  EXPECT_FALSE(ReadEepFile(2, Path("bad.EEP")));
+  EXPECT_EQ(ReadEepFile(2, Path("bad.EEP")), "Invalid file data format.\n" + Path("bad.EEP"));
   EXPECT_EQ(AxisData[2], kept);
   EXPECT_TRUE(views.calls.empty()) << "the editor is not refreshed";
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Invalid file data format.\n" + Path("bad.EEP"));
-  EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -228,11 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EepFile, MissingFileNamesTheAxis) {
   AxisData[10][40] = 5;
   const AxisWords before = AxisData[10];
-  EXPECT_FALSE(ReadEepFile(10, Path("none.EEP")));
+  EXPECT_EQ(ReadEepFile(10, Path("none.EEP")), "Axis NumberA:  file isn't exist.");
   EXPECT_EQ(AxisData[10], before);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Axis NumberA:  file isn't exist.");
-  EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
 }
 
 TEST_F(EepFile, RefusesWhatIsNoRegularFileOrTooLarge) {
@@ -241,10 +235,7 @@ TEST_F(EepFile, RefusesWhatIsNoRegularFileOrTooLarge) {
   WriteFile("big.EEP", PatternFile("a.EEP") + std::string(100 * 1024, ';'));
   AxisData[2].fill(3);
   for (const char* name : {"dir.EEP", "fifo.EEP", "big.EEP"}) {
-    ui.messages.clear();
-    EXPECT_FALSE(ReadEepFile(2, Path(name))) << name;
-    ASSERT_EQ(ui.messages.size(), 1u) << name;
-    EXPECT_EQ(ui.messages[0].text, "Invalid file data format.\n" + Path(name));
+    EXPECT_EQ(ReadEepFile(2, Path(name)), "Invalid file data format.\n" + Path(name));
   }
   EXPECT_EQ(AxisData[2][0], 3);
 }
@@ -252,7 +243,7 @@ TEST_F(EepFile, RefusesWhatIsNoRegularFileOrTooLarge) {
 TEST_F(EepFile, ReadRefreshesTheCommonParameterEditor) {
   PatternFile("a.EEP");
   RecordingViews views;
-  ASSERT_TRUE(ReadEepFile(5, Path("a.EEP")));
+  ASSERT_EQ(ReadEepFile(5, Path("a.EEP")), std::nullopt);
   EXPECT_EQ(views.calls, std::vector<std::string>{"ReadComParam 5"});
 }
 

@@ -354,7 +354,7 @@ TEST_F(FormKAVTest, SaveWritesTheLastTypedValuesIntoTheEepFiles) {
   EXPECT_FALSE(axisdata::XepUnsaved);
   EXPECT_EQ(kav.StatusPanel1->text().toStdString(), shell::CurFileName);
   PointWord(1, 3, kPCMD) = 0;
-  ASSERT_TRUE(axisdata::ReadEepFile(1, Path("data/default1.EEP")));
+  ASSERT_EQ(axisdata::ReadEepFile(1, Path("data/default1.EEP")), std::nullopt);
   EXPECT_EQ(PointWord(1, 3, kPCMD), 0x4321);
 }
 
@@ -375,7 +375,7 @@ TEST_F(FormKAVTest, AFileThatCannotBeWrittenIsToldAndTheOthersAreSaved) {
   EXPECT_EQ(ReadFile(locked), before);
   EXPECT_TRUE(axisdata::AxisUnsaved[0]);
   EXPECT_FALSE(axisdata::AxisUnsaved[1]);
-  ASSERT_TRUE(axisdata::ReadEepFile(1, Path("data/default1.EEP")));
+  ASSERT_EQ(axisdata::ReadEepFile(1, Path("data/default1.EEP")), std::nullopt);
   EXPECT_EQ(PointWord(1, 0, kPCMD), 0x22);
 }
 
