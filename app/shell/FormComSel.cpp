@@ -182,7 +182,7 @@ void FormComSel::StartAction(StartMode mode) {
 
 bool FormComSel::RunStartAction(StartMode mode) {
   FormMain& main = Forms::Get<FormMain>(FormId::Main);
-  main.SetUpSyncGrid(*main.SyncGrid);
+  main.SetUpSyncGrid();
   switch (mode) {
     case StartMode::OfflineUpload:
       main.DefaultFileOpen(true);

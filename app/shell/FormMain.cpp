@@ -159,7 +159,7 @@ void FormMain::Form_Load() {
   for (int m = 0; m < 16; ++m) ComboModel->addItem(QString::number(m));
   ComboModel->setCurrentIndex(0);
   ModelIndex = 0;
-  Forms::Get<FormMsg>(FormId::Msg).setWindowTitle(QStringLiteral("MOR Tool Message"));
+  Forms::Get<FormMsg>(FormId::Msg).ShowRunTitle();
   QPalette palette = Text1->palette();
   palette.setColor(QPalette::Base,
                    QColor(kEditorBackground[0], kEditorBackground[1], kEditorBackground[2]));
@@ -191,7 +191,8 @@ void FormMain::ApplyGeometryFromIni() {
   platform::KeepOnScreen(*this);
 }
 
-void FormMain::SetUpSyncGrid(FlexGrid& grid) {
+void FormMain::SetUpSyncGrid() {
+  FlexGrid& grid = *SyncGrid;
   grid.SetRows(shell::kSyncGridRows);
   grid.SetCols(shell::kSyncGridCols);
   grid.setFont(SharedUiFont(10));

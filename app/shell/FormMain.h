@@ -36,7 +36,8 @@ class FormMain : public QMainWindow, public LoadableForm {
   void Form_Unload() override;
 
   // Lays out the synchronous-table grid (rows, columns, headers, widths).
-  void SetUpSyncGrid(platform::FlexGrid& grid);
+  // Lays out the synchronous-table grid: rows, columns, headers, widths and alignment.
+  void SetUpSyncGrid();
 
   // Loads the default ZEL file into the image and the grid; a new data set starts as a copy of
   // it under the "new" names.

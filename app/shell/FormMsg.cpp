@@ -26,6 +26,8 @@ FormMsg::FormMsg(QWidget* parent)
   connect(BtnCommand, &QPushButton::clicked, this, &FormMsg::BtnCommand_Click);
 }
 
+void FormMsg::ShowRunTitle() { setWindowTitle(QStringLiteral("MOR Tool Message")); }
+
 FormMsg::~FormMsg() {
   if (&axisdata::Progress() == this) axisdata::RegisterProgressView(nullptr);
 }

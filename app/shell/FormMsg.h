@@ -26,6 +26,9 @@ class FormMsg : public QDialog, public LoadableForm, public axisdata::ProgressVi
   void SetCancellable(bool cancellable) override;
   void End() override;
 
+  // The title the window carries once the program runs, in place of its design title.
+  void ShowRunTitle();
+
   QLabel* LblMsg;
   QProgressBar* ProgressBar1;
   QPushButton* BtnCommand;
