@@ -15,6 +15,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/UiServices.h"
 #include "resources/UiText.h"
+#include "shell/LinkOpening.h"
 #include "shell/ModuleMain.h"
 #include "shell/SyncImage.h"
 
@@ -119,6 +120,7 @@ void FormKAV::mnuSaveAs_Click() {
 // --- transfers -----------------------------------------------------------------------------
 
 void FormKAV::RunBatch(bool upload) {
+  if (!shell::KeepLinkOpen()) return;
   PrgGrid->hide();
   setEnabled(false);
   editors::TransferKavDataSet(upload ? editors::BatchDirection::Upload

@@ -20,6 +20,7 @@
 #include "editors/MonitorWords.h"
 #include "platform/UiServices.h"
 #include "shell/BusyGuard.h"
+#include "shell/LinkOpening.h"
 #include "shell/ModuleMain.h"
 #include "shell/Program.h"
 #include "shell/QtFonts.h"
@@ -39,6 +40,9 @@ const QColor kRed(255, 0, 0);
 const QColor kCyan(0, 255, 255);
 const QColor kBlue(0, 0, 255);
 const QColor kPaleCyan(128, 255, 255);
+// A reading that is not current: its last value stays, faded on grey.
+const QColor kStaleBackground(192, 192, 192);
+const QColor kStaleText(128, 128, 128);
 
 const QSize kLampSize(24, 20);
 const char* const kPlaceholder = "-1234567890";
@@ -52,13 +56,29 @@ QColor ColourOf(Shade shade) {
   return kDarkGreen;
 }
 
-// Labels show their state by their background; a colour already shown is not set again.
-void Paint(QLabel* label, const QColor& background) {
-  if (label->palette().color(QPalette::Window) == background) return;
+// Labels show their state by their background; a look already shown is not set again.
+void Paint(QLabel* label, const QColor& background, const QColor& text) {
   QPalette palette = label->palette();
+  if (palette.color(QPalette::Window) == background &&
+      palette.color(QPalette::WindowText) == text) {
+    return;
+  }
   palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::WindowText, text);
   label->setPalette(palette);
 }
+
+void Paint(QLabel* label, const QColor& background) {
+  Paint(label, background, QApplication::palette().color(QPalette::WindowText));
+}
+
+// A value label with a fresh reading.
+void ShowValue(QLabel* label, const std::string& text, const QColor& background) {
+  label->setText(QString::fromStdString(text));
+  Paint(label, background);
+}
+
+QColor BaseOf(const QLabel* label) { return label->palette().color(QPalette::Base); }
 
 QLabel* Panel(QWidget* parent, const QString& caption, const QColor& background) {
   auto* label = new QLabel(caption, parent);
@@ -95,12 +115,20 @@ QGroupBox* AxisLampRow(QWidget* parent, std::array<QLabel*, editors::kGroupLamps
   return frame;
 }
 
+// The link the start wizard opened, reopened under the port chosen there.
+struct WizardLine : editors::SerialLine {
+  bool Lost() override { return shell::LineLost(); }
+  bool Reopen() override { return shell::ReopenLostLine(); }
+};
+
 }  // namespace
 
-FormMonitor::FormMonitor(std::unique_ptr<editors::WordReader> reader, QWidget* parent)
+FormMonitor::FormMonitor(std::unique_ptr<editors::WordReader> reader,
+                         std::unique_ptr<editors::SerialLine> line, QWidget* parent)
     : QWidget(parent),
       reader_(reader ? std::move(reader) : std::make_unique<editors::LinkWordReader>()),
-      polling_(*reader_, *this, axisdata::CurAxis, axisdata::GetLead) {
+      line_(line ? std::move(line) : std::make_unique<WizardLine>()),
+      polling_(*reader_, *line_, *this, axisdata::CurAxis, axisdata::GetLead) {
   setWindowTitle(QStringLiteral("Gateway Monitor"));
   Timer1 = new QTimer(this);
   Timer1->setTimerType(Qt::PreciseTimer);
@@ -238,6 +266,12 @@ void FormMonitor::BuildLayout() {
   window->addWidget(FrmGrAlm);
   window->addLayout(bottom);
   window->setSizeConstraint(QLayout::SetFixedSize);
+
+  readings_.assign(BitLED.begin(), BitLED.end());
+  readings_.insert(readings_.end(), LblGrPFIN.begin(), LblGrPFIN.end());
+  readings_.insert(readings_.end(), LblGrAlm.begin(), LblGrAlm.end());
+  readings_.insert(readings_.end(), LblAlmHys.begin(), LblAlmHys.end());
+  readings_.insert(readings_.end(), {LblAlm0, LblAlmAdr, LblAbs1, LblPtNo, LblInstPno});
 }
 
 // The listed controls take the shared fonts; every other control keeps the plain font, also
@@ -332,6 +366,18 @@ void FormMonitor::closeEvent(QCloseEvent* event) {
   CmdExit_Click();
 }
 
+void FormMonitor::ShowStale() {
+  for (QLabel* reading : readings_) Paint(reading, kStaleBackground, kStaleText);
+  repaint();  // seen at once: a reopen of the line may hold the window next
+}
+
+void FormMonitor::TellLineLost() {
+  // No tick while the message is up: it runs from a tick, and ticks do not nest.
+  Timer1->stop();
+  shell::TellLineLost();
+  Timer1->start();
+}
+
 void FormMonitor::ShowFieldbus(bool online) { ShowLink(LblNetwork, online); }
 
 void FormMonitor::ShowSerial(bool online) { ShowLink(LblSIO, online); }
@@ -342,24 +388,21 @@ void FormMonitor::ShowBitLamps(int first, std::uint8_t byte) {
 }
 
 void FormMonitor::ShowAlarmCode(const std::string& text, Shade shade) {
-  LblAlm0->setText(QString::fromStdString(text));
-  Paint(LblAlm0, ColourOf(shade));
+  ShowValue(LblAlm0, text, ColourOf(shade));
 }
 
 void FormMonitor::ShowAlarmAddress(const std::string& text) {
-  LblAlmAdr->setText(QString::fromStdString(text));
+  ShowValue(LblAlmAdr, text, BaseOf(LblAlmAdr));
 }
 
 void FormMonitor::ShowPointNumber(const std::string& text) {
-  LblPtNo->setText(QString::fromStdString(text));
+  ShowValue(LblPtNo, text, BaseOf(LblPtNo));
 }
 
-void FormMonitor::ShowPosition(const std::string& text) {
-  LblAbs1->setText(QString::fromStdString(text));
-}
+void FormMonitor::ShowPosition(const std::string& text) { ShowValue(LblAbs1, text, kCyan); }
 
 void FormMonitor::ShowUnifiedPointNumber(const std::string& text) {
-  LblInstPno->setText(QString::fromStdString(text));
+  ShowValue(LblInstPno, text, BaseOf(LblInstPno));
 }
 
 void FormMonitor::ShowGroupPFIN(std::uint32_t word) {
@@ -373,8 +416,7 @@ void FormMonitor::ShowGroupAlarm(std::uint32_t word) {
 }
 
 void FormMonitor::ShowHistory(int index, const std::string& text, Shade shade) {
-  LblAlmHys[index]->setText(QString::fromStdString(text));
-  Paint(LblAlmHys[index], ColourOf(shade));
+  ShowValue(LblAlmHys[index], text, ColourOf(shade));
 }
 
 void FormMonitor::ShowUnit(const std::string& unit) {

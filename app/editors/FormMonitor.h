@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "editors/MonitorPolling.h"
 #include "shell/Forms.h"
@@ -17,15 +18,18 @@ class QTimer;
 // The run-status monitor: the live state of the chosen axis (status lamps, alarm code and
 // address, position, point numbers, alarm history), the positioning-complete and alarm lamps of
 // all axes, and the state of the gateway's two links. A 10 ms timer polls the gateway one word
-// per tick; the polling lives in MonitorPolling, the window only paints.
+// per tick; the polling lives in MonitorPolling, the window only paints. While the gateway does
+// not answer, the lamps and values keep their last readings in grey.
 //
 // Exit, and closing the window from its frame, end the whole program.
 class FormMonitor : public QWidget, public LoadableForm, public editors::MonitorView {
   Q_OBJECT
 
  public:
-  // reader: where the words come from; the link library's word read when none is given.
+  // reader: where the words come from, the link library's word read when none is given; line:
+  // the serial line under it, the link the start wizard opened when none is given.
   explicit FormMonitor(std::unique_ptr<editors::WordReader> reader = nullptr,
+                       std::unique_ptr<editors::SerialLine> line = nullptr,
                        QWidget* parent = nullptr);
   ~FormMonitor() override;
 
@@ -40,6 +44,8 @@ class FormMonitor : public QWidget, public LoadableForm, public editors::Monitor
   void CmdExit_Click();
 
   // The view the polling paints.
+  void ShowStale() override;
+  void TellLineLost() override;
   void ShowFieldbus(bool online) override;
   void ShowSerial(bool online) override;
   void ShowBitLamps(int first, std::uint8_t byte) override;
@@ -95,5 +101,7 @@ class FormMonitor : public QWidget, public LoadableForm, public editors::Monitor
   void SetFonts();
 
   std::unique_ptr<editors::WordReader> reader_;
+  std::unique_ptr<editors::SerialLine> line_;
   editors::MonitorPolling polling_;
+  std::vector<QLabel*> readings_;  // the lamps and values that show the gateway's words
 };

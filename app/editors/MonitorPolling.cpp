@@ -47,27 +47,62 @@ constexpr int kMaxPairs = 3;
 
 }  // namespace
 
-MonitorPolling::MonitorPolling(WordReader& reader, MonitorView& view, const std::int16_t& curAxis,
-                               LeadOf leadOf)
-    : reader_(reader), view_(view), curAxis_(curAxis), leadOf_(std::move(leadOf)) {}
+MonitorPolling::MonitorPolling(WordReader& reader, SerialLine& line, MonitorView& view,
+                               const std::int16_t& curAxis, LeadOf leadOf)
+    : reader_(reader), line_(line), view_(view), curAxis_(curAxis), leadOf_(std::move(leadOf)) {}
 
 std::optional<std::int32_t> MonitorPolling::Read(std::uint16_t address) {
   return reader_.Read(curAxis_, address);
 }
 
 void MonitorPolling::Tick() {
-  const std::optional<std::int32_t> link = Read(kLinkStateWord);
+  const std::optional<std::int32_t> link = LineOpen() ? Read(kLinkStateWord) : std::nullopt;
   if (!link) {
-    view_.ShowSerial(false);
+    ShowSilent();
     return;
   }
   const auto state = static_cast<std::uint32_t>(*link);
   view_.ShowFieldbus((state & kFieldbusOnlineBit) != 0);
   const bool serial = (state & kSerialOnlineBit) != 0;
-  view_.ShowSerial(serial);
-  if (!serial) return;
-  const bool unitReady = !unitPending_ || SetAxisUnit(*unitPending_);
-  if (!unitReady || !RunStep()) view_.ShowSerial(false);
+  const bool unitReady = serial && (!unitPending_ || SetAxisUnit(*unitPending_));
+  if (!unitReady || !RunStep()) {
+    ShowNotCurrent();
+    return;
+  }
+  view_.ShowSerial(true);
+  stale_ = false;
+}
+
+bool MonitorPolling::LineOpen() {
+  if (!line_.Lost()) return true;
+  if (reopenPause_ > 0) {
+    --reopenPause_;
+    return false;
+  }
+  ShowSilent();  // shown before the open, which may hold the window a while
+  if (line_.Reopen()) {
+    lossTold_ = false;
+    unitPending_ = curAxis_;  // the gateway may be another one now
+    return true;
+  }
+  reopenPause_ = kReopenPauseTicks;
+  if (!lossTold_) {
+    lossTold_ = true;
+    view_.TellLineLost();
+  }
+  return false;
+}
+
+void MonitorPolling::ShowSilent() {
+  view_.ShowFieldbus(false);  // not known, so not shown online
+  ShowNotCurrent();
+}
+
+void MonitorPolling::ShowNotCurrent() {
+  view_.ShowSerial(false);
+  if (stale_) return;
+  stale_ = true;
+  view_.ShowStale();
 }
 
 bool MonitorPolling::RunStep() {

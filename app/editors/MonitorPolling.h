@@ -9,7 +9,7 @@
 // The run-status monitor's polling: one gateway word per timer tick after the link state word,
 // in a cycle of seven steps over the shown axis's status, alarm address, point numbers,
 // position, the all-axes lamps and the alarm history. Without Qt: the window implements the
-// view and gives the reader.
+// view and gives the reader and the line.
 namespace editors {
 
 // Reads single gateway words.
@@ -20,10 +20,25 @@ class WordReader {
   virtual std::optional<std::int32_t> Read(std::int16_t axis, std::uint16_t address) = 0;
 };
 
+// The serial line under the reads.
+class SerialLine {
+ public:
+  virtual ~SerialLine() = default;
+  // The library has lost the line (its port went away while open).
+  virtual bool Lost() = 0;
+  // Opens the lost line again; may hold the thread for the library's open wait. True when open.
+  virtual bool Reopen() = 0;
+};
+
 // What the monitor shows; its window implements it.
 class MonitorView {
  public:
   virtual ~MonitorView() = default;
+  // The gateway does not answer: every lamp and value marks its last reading as not current,
+  // until the next Show of it.
+  virtual void ShowStale() = 0;
+  // The line was lost and could not be opened again.
+  virtual void TellLineLost() = 0;
   virtual void ShowFieldbus(bool online) = 0;
   virtual void ShowSerial(bool online) = 0;
   // Lamps first to first + 7 show the bits of byte.
@@ -45,13 +60,19 @@ class MonitorPolling {
   static constexpr std::int16_t kStatus = 0, kAlarmAddress = 1, kPointNumber = 2, kPosition = 3,
                                 kUnifiedPoint = 4, kGroupLamps = 5, kHistory = 6;
 
+  // A lost line is tried again after this many ticks: a failed open holds the window for the
+  // library's open wait (about 5 s), so not on every tick. About 15 s at the window's 10 ms.
+  static constexpr int kReopenPauseTicks = 1500;
+
   // curAxis is the shared current axis, read at every tick.
-  MonitorPolling(WordReader& reader, MonitorView& view, const std::int16_t& curAxis,
-                 LeadOf leadOf);
+  MonitorPolling(WordReader& reader, SerialLine& line, MonitorView& view,
+                 const std::int16_t& curAxis, LeadOf leadOf);
 
   // One timer tick: the link state word, then, with the serial side online, the step PollStep
-  // names. A word that does not arrive ends the tick with the serial side shown offline; the
-  // same step runs again on the next tick.
+  // names. A tick that shows no new word (one did not arrive, or the serial side is offline)
+  // shows the serial side offline, the fieldbus too when the link state word did not arrive,
+  // and the picture stale; the same step runs again on the next tick. A lost line is opened
+  // again first (see kReopenPauseTicks); the first failure after each loss is told.
   void Tick();
 
   // The position unit of `axis`: type code and scale factors, each read twice until both reads
@@ -65,6 +86,12 @@ class MonitorPolling {
 
  private:
   std::optional<std::int32_t> Read(std::uint16_t address);
+  // False while the line is lost and was not opened again.
+  bool LineOpen();
+  // Nothing came from the gateway: neither of its links is known to be online.
+  void ShowSilent();
+  // The serial side offline, and the picture stale (told once until a step's word arrives).
+  void ShowNotCurrent();
   std::optional<std::int32_t> ReadTwiceAlike(std::int16_t axis, std::uint16_t address);
   // Runs the step of PollStep; false when its word did not arrive.
   bool RunStep();
@@ -75,6 +102,7 @@ class MonitorPolling {
   void ShowHistoryEntry(std::uint32_t word);
 
   WordReader& reader_;
+  SerialLine& line_;
   MonitorView& view_;
   const std::int16_t& curAxis_;
   LeadOf leadOf_;
@@ -82,6 +110,9 @@ class MonitorPolling {
   std::int16_t historyIndex_ = 0;
   PositionUnit unit_;
   std::optional<std::int16_t> unitPending_;  // the axis whose unit set-up is still to finish
+  bool stale_ = false;      // shown stale, and no step's word has arrived since
+  int reopenPause_ = 0;     // ticks before the lost line is tried again
+  bool lossTold_ = false;   // the user knows that the line could not be opened again
 };
 
 }  // namespace editors

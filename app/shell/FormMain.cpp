@@ -28,6 +28,7 @@
 #include "shell/CIniFileAcc.h"
 #include "shell/FormMsg.h"
 #include "shell/FormZELLogo.h"
+#include "shell/LinkOpening.h"
 #include "shell/ModuleMain.h"
 #include "shell/ModuleWheel.h"
 #include "shell/QtFonts.h"
@@ -354,6 +355,7 @@ std::int32_t FormMain::RunImageTransfer(Txt movingText, const std::function<std:
 }
 
 void FormMain::mnuDownload_Click() {
+  if (!shell::KeepLinkOpen()) return;
   const axisdata::LoopScope busy;
   BeginImageTransfer(Txt::PreparingDownload, false);
   CommitCellEdit();
@@ -373,6 +375,7 @@ void FormMain::mnuDownload_Click() {
 }
 
 void FormMain::mnuUpload_Click() {
+  if (!shell::KeepLinkOpen()) return;
   const axisdata::LoopScope busy;
   BeginImageTransfer(Txt::StartUpload, true);
   // The gateway's words land in a copy, so an upload that does not finish changes nothing.

@@ -3,7 +3,9 @@
 #include "axisdata/ProgressView.h"
 #include "axisdata/TransferLoop.h"
 #include "platform/KlvnImports.h"
+#include "platform/UiServices.h"
 #include "resources/UiText.h"
+#include "shell/ModuleMain.h"
 
 namespace shell {
 
@@ -13,18 +15,42 @@ LinkOpening OpenLink(const std::string& portName) {
   return LinkOpening::Ready;
 }
 
+bool LineLost() {
+  // Offline, or before the wizard, there is no line to lose.
+  return !ComPortName.empty() && klvn::get_klvn_state() != klvn::kLinkReady;
+}
+
+bool ReopenLostLine() { return !LineLost() || OpenLink(ComPortName) == LinkOpening::Ready; }
+
+void TellLineLost() {
+  platform::Ui().MessageBox(resources::Text(resources::Msg::LostLine, {ComPortName}),
+                            platform::MsgButtons::Ok,
+                            platform::MsgIcon::Exclamation, "VUZOvid");
+}
+
+bool KeepLinkOpen() {
+  if (ReopenLostLine()) return true;
+  TellLineLost();
+  return false;
+}
+
 bool WaitForFirstPoll(bool wantZero, std::int32_t& pollData) {
   using resources::Txt;
   axisdata::BeginTransferSeries();
   axisdata::ProgressView& progress = axisdata::Progress();
   progress.Begin(resources::Text(wantZero ? Txt::StartUpload : Txt::StartDownload), 0, true);
-  const bool matched = axisdata::RunWaitLoop([&pollData, wantZero] {
-    if (klvn::exec_poll_answer(&pollData, klvn::kNoTransferAnswer) != klvn::kStepDone) return false;
+  bool lineGone = false;
+  const bool matched = axisdata::RunWaitLoop([&pollData, &lineGone, wantZero] {
+    const std::int32_t result = klvn::exec_poll_answer(&pollData, klvn::kNoTransferAnswer);
+    // A poll answer fails at once on a lost line; waiting on would only spin.
+    if (result == klvn::kStepFailed && !ReopenLostLine()) return lineGone = true;
+    if (result != klvn::kStepDone) return false;
     const bool nibbleZero = (static_cast<std::uint32_t>(pollData) >> 28) == 0;
     return nibbleZero == wantZero;
   });
   progress.End();
-  return matched;
+  if (lineGone) TellLineLost();
+  return matched && !lineGone;
 }
 
 }  // namespace shell

@@ -2,7 +2,9 @@
 #include <cstdint>
 #include <string>
 
-// Opening the gateway link and waiting for the gateway's first poll, for the start wizard.
+// Opening the gateway link and waiting for the gateway's first poll, for the start wizard; and
+// opening it again when the line was lost after that (the gateway's side gone, a USB adapter
+// pulled out), for every command that talks to the gateway.
 namespace shell {
 
 enum class LinkOpening {
@@ -13,10 +15,24 @@ enum class LinkOpening {
 
 LinkOpening OpenLink(const std::string& portName);
 
+// Online, the library has lost the line the wizard opened: the link is no longer ready.
+bool LineLost();
+
+// A lost line opened again under the port name chosen in the wizard. When the port is not there
+// this takes the library's open wait (about 5 s). True when the link is ready, or not lost.
+bool ReopenLostLine();
+
+// Tells the user that the line of the wizard's port was lost and could not be opened again.
+void TellLineLost();
+
+// Before a transfer, a series of them, or a wait for the gateway: ReopenLostLine, and when that
+// fails TellLineLost. False then, and nothing may start.
+bool KeepLinkOpen();
+
 // Waits for a gateway poll whose state nibble (bits 28-31) is zero (wantZero) or not, answering
 // every poll with the start-up code meanwhile; the progress window offers Cancel, since the
 // gateway may never send the poll looked for. True when the poll came (its data in pollData),
-// false when the user gave up.
+// false when the user gave up, or when the line was lost and could not be opened again.
 bool WaitForFirstPoll(bool wantZero, std::int32_t& pollData);
 
 }  // namespace shell

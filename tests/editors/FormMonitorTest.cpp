@@ -19,8 +19,12 @@ namespace {
 const QColor kBrightGreen(0, 255, 0);
 const QColor kDarkGreen(0, 128, 0);
 const QColor kRed(255, 0, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kStaleGrey(192, 192, 192);
+const QColor kStaleText(128, 128, 128);
 
 QColor Background(const QLabel* label) { return label->palette().color(QPalette::Window); }
+QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
 // Hands the window's reads to the test's fake gateway.
 struct ReaderProxy : editors::WordReader {
@@ -153,6 +157,40 @@ TEST_F(FormMonitorTest, TicksPaintTheLinksTheStatusLampsAndTheAlarmCode) {
   m.Timer1_Timer();
   EXPECT_EQ(m.LblSIO->text(), "Offline");
   EXPECT_EQ(Background(m.LblSIO), kRed);
+}
+
+TEST_F(FormMonitorTest, ASilentGatewayGreysEveryReadingWhichComesBackLiveAsItIsReadAgain) {
+  gateway.words[0x7400] = 1600;
+  FormMonitor& m = Monitor();
+  TickTo(editors::MonitorPolling::kHistory);
+  m.Timer1_Timer();  // a whole cycle: every reading has been shown
+  const QString position = m.LblAbs1->text();
+
+  gateway.words.erase(0x8040);
+  m.Timer1_Timer();
+  EXPECT_EQ(m.LblNetwork->text(), "Offline");
+  EXPECT_EQ(Background(m.LblNetwork), kRed);
+  EXPECT_EQ(m.LblSIO->text(), "Offline");
+  const QLabel* readings[] = {m.BitLED[0],  m.BitLED[31], m.LblGrPFIN[0], m.LblGrAlm[15],
+                              m.LblAlm0,    m.LblAlmAdr,  m.LblAbs1,      m.LblPtNo,
+                              m.LblInstPno, m.LblAlmHys[0]};
+  for (std::size_t i = 0; i < std::size(readings); ++i) {
+    EXPECT_EQ(Background(readings[i]), kStaleGrey) << i;
+    EXPECT_EQ(TextColour(readings[i]), kStaleText) << i;
+  }
+  EXPECT_EQ(m.LblAbs1->text(), position);  // the last reading stays, greyed
+
+  gateway.words[0x8040] = 0x00010001;
+  m.Timer1_Timer();  // the status word
+  EXPECT_EQ(m.LblNetwork->text(), "Online");
+  EXPECT_EQ(m.LblSIO->text(), "Online");
+  EXPECT_EQ(Background(m.BitLED[0]), kDarkGreen);
+  EXPECT_EQ(Background(m.LblAlm0), kBrightGreen);
+  EXPECT_NE(TextColour(m.LblAlm0), kStaleText);
+  EXPECT_EQ(Background(m.LblAbs1), kStaleGrey);  // not read again yet
+  TickTo(editors::MonitorPolling::kUnifiedPoint);
+  EXPECT_EQ(Background(m.LblAbs1), kCyan);
+  EXPECT_NE(TextColour(m.LblAbs1), kStaleText);
 }
 
 TEST_F(FormMonitorTest, TheGroupWordLightsTheAxesLampsWithinTheAxisCount) {

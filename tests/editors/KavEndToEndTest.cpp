@@ -10,6 +10,7 @@
 
 #include "GatewayMaster.h"
 #include "KavWindowFixture.h"
+#include "PortLink.h"
 #include "axisdata/ExtPointData.h"
 #include "axisdata/FileInput.h"
 #include "shell/FormMsg.h"
@@ -190,4 +191,37 @@ TEST_F(KavEndToEndTest, AnUploadCancelledAtOnceKeepsWhatWasTyped) {
   EXPECT_EQ(PointWord(0, 1, axisdata::kPCMD), 0x1234);
   EXPECT_TRUE(axisdata::AxisUnsaved[0] && axisdata::AxisUnsent[0]);  // an edit, not yet saved
   EXPECT_FALSE(axisdata::AxisUnsaved[1] || axisdata::AxisUnsent[1]);
+}
+
+TEST_F(KavEndToEndTest, OnALostLineTheEditorOpensWithoutTransfersAndItsUploadFindsThePortAgain) {
+  PortLink port(Path("ttyGateway"));
+  port.PointAt(sim_.device_path());
+  StartMain(3, 1);
+  FillGateway(3);
+  axisdata::AxisUnsent.fill(true);
+  sim_.hang_up();
+  ASSERT_TRUE(AwaitLostLine());
+  port.PointAtNothing();
+
+  FormKAV& kav = PositionSetting();  // online, opening uploads every axis
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "The serial line of COM1 was lost and could not be opened again.");
+  for (int a = 0; a < 3; ++a) {
+    EXPECT_EQ(PointWord(a, 0, axisdata::kPCMD), kDefaultPosition) << a;  // as the files hold
+    EXPECT_TRUE(axisdata::AxisUnsent[a]) << a;
+  }
+  EXPECT_TRUE(kav.isEnabled());
+  EXPECT_TRUE(kav.PrgGrid->isVisible());
+
+  // The adapter is back under the same name.
+  vuz::sim::GatewaySimulator replugged;
+  vuz::sim::GatewayMaster gateway{replugged};
+  gateway.data = gateway_.data;
+  port.PointAt(replugged.device_path());
+  GatewayThread side(gateway, {.poll_data = 0, .transfers = BatchTransfers(3)});
+  kav.ToolbarButtons["upload"]->trigger();
+  ExpectAllCompleted(side.wait(), BatchTransfers(3));
+  for (int a = 0; a < 3; ++a) EXPECT_EQ(PointWord(a, 0, axisdata::kPCMD), 1000 + a) << a;
+  EXPECT_EQ(ui.messages.size(), 1u);
 }

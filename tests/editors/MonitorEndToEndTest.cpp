@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
+#include <optional>
 #include <thread>
 
 #include "GatewayMaster.h"
+#include "PortLink.h"
 #include "ShellFixture.h"
 #include "editors/EditorForms.h"
 #include "editors/FormMonitor.h"
@@ -71,6 +73,10 @@ class MonitorEndToEndTest : public ShellTest {
 };
 
 QColor Background(const QLabel* label) { return label->palette().color(QPalette::Window); }
+QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+const QColor kStaleGrey(192, 192, 192);
+const QColor kStaleText(128, 128, 128);
 
 }  // namespace
 
@@ -157,4 +163,43 @@ TEST_F(MonitorEndToEndTest, OnASilentLinkTheWindowKeepsRespondingAndExitEndsTheP
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Exit VUZOvid");
   EXPECT_FALSE(Forms::IsLoaded(FormId::Monitor));
+}
+
+TEST_F(MonitorEndToEndTest, ALostLineGoesStaleIsToldOnceAndGoesOnLiveWhenThePortIsBack) {
+  PortLink port(Path("ttyGateway"));
+  port.PointAt(sim_.device_path());
+  gateway_.words.set(0x8040, 0x00010001);
+  gateway_.words.set(0xA000, 7);
+  ASSERT_EQ(shell::OpenLink("COM1"), shell::LinkOpening::Ready);
+  std::optional<GatewayThread> side(std::in_place, gateway_,
+                                    vuz::sim::ServeOptions{.poll_data = 0, .transfers = 0});
+  FormMonitor& m = OpenMonitor();
+  ASSERT_TRUE(RunUntil([&] { return m.LblPtNo->text() == "7"; }));
+  EXPECT_EQ(m.LblNetwork->text(), "Online");
+
+  // The adapter is pulled out: the gateway stops, its side of the line goes, no device remains.
+  side.reset();
+  port.PointAtNothing();
+  sim_.hang_up();
+  ASSERT_TRUE(RunUntil([&] { return !ui.messages.empty(); }, std::chrono::seconds(30)));
+  EXPECT_EQ(ui.messages[0].text, "The serial line of COM1 was lost and could not be opened again.");
+  EXPECT_EQ(m.LblNetwork->text(), "Offline");
+  EXPECT_EQ(m.LblSIO->text(), "Offline");
+  EXPECT_EQ(Background(m.BitLED[0]), kStaleGrey);
+  EXPECT_EQ(m.LblPtNo->text(), "7");
+  EXPECT_EQ(TextColour(m.LblPtNo), kStaleText);
+
+  // Plugged in again: a gateway behind the same name, found when the monitor tries again.
+  vuz::sim::GatewaySimulator replugged;
+  vuz::sim::GatewayMaster gateway{replugged};
+  gateway.words.set(0x8040, 0x00010001);
+  gateway.words.set(0xA000, 9);
+  port.PointAt(replugged.device_path());
+  GatewayThread next(gateway, {.poll_data = 0, .transfers = 0});
+  for (int n = 0; n < editors::MonitorPolling::kReopenPauseTicks; ++n) m.Timer1_Timer();
+  ASSERT_TRUE(RunUntil([&] { return m.LblPtNo->text() == "9"; }));
+  EXPECT_EQ(m.LblNetwork->text(), "Online");
+  EXPECT_EQ(m.LblSIO->text(), "Online");
+  EXPECT_NE(TextColour(m.LblPtNo), kStaleText);
+  EXPECT_EQ(ui.messages.size(), 1u);
 }

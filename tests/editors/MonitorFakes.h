@@ -44,8 +44,27 @@ struct FakeReader : editors::WordReader {
   std::vector<AxisRead> reads;
 };
 
-// What the polling showed last.
+// A serial line that is lost while `lost` is set; each reopen takes the next outcome (false once
+// they are used up) and, when it succeeds, finds the line there again.
+struct FakeLine : editors::SerialLine {
+  bool Lost() override { return lost; }
+  bool Reopen() override {
+    ++reopens;
+    const bool opened = !outcomes.empty() && outcomes.front();
+    if (!outcomes.empty()) outcomes.pop_front();
+    lost = !opened;
+    return opened;
+  }
+
+  bool lost = false;
+  std::deque<bool> outcomes;
+  int reopens = 0;
+};
+
+// What the polling showed last, and how often it marked the picture stale or told of a loss.
 struct FakeView : editors::MonitorView {
+  void ShowStale() override { ++staleShown; }
+  void TellLineLost() override { ++lossesTold; }
   void ShowFieldbus(bool online) override { fieldbus = online; }
   void ShowSerial(bool online) override { serial = online; }
   void ShowBitLamps(int first, std::uint8_t byte) override { bitLamps[first] = byte; }
@@ -70,4 +89,6 @@ struct FakeView : editors::MonitorView {
   std::string pointNumber, position, unifiedPoint, unit;
   std::optional<std::uint32_t> groupPfin, groupAlarm;
   std::array<std::pair<std::string, editors::Shade>, 8> history{};
+  int staleShown = 0;
+  int lossesTold = 0;
 };

@@ -25,6 +25,12 @@ class MonitorPollingTest : public testing::Test {
     reader.words[0x8040] = kBothOnline;
   }
 
+  // The unit set-up's words, for an actuator counted in pulses.
+  void GiveUnitWords() {
+    reader.words[0x0017] = 0x00;
+    reader.words[0xFD46] = 0;
+  }
+
   // Ticks until `step` is the next to run (at most one cycle); forgets the reads.
   void TickTo(std::int16_t step) {
     for (int n = 0; n < 8 && polling.PollStep() != step; ++n) polling.Tick();
@@ -33,9 +39,10 @@ class MonitorPollingTest : public testing::Test {
   }
 
   FakeReader reader;
+  FakeLine line;
   FakeView view;
   std::int16_t curAxis = 0;
-  MonitorPolling polling{reader, view, curAxis, axisdata::GetLead};
+  MonitorPolling polling{reader, line, view, curAxis, axisdata::GetLead};
 };
 
 using Addresses = std::vector<std::uint16_t>;
@@ -185,12 +192,96 @@ TEST_F(MonitorPollingTest, AStepWhoseWordDoesNotArriveShowsTheSerialSideOfflineA
   EXPECT_EQ(polling.PollStep(), MonitorPolling::kUnifiedPoint);
 }
 
-TEST_F(MonitorPollingTest, ALinkStateWordThatDoesNotArriveShowsOnlyTheSerialSideOffline) {
-  reader.words.erase(0x8040);
+namespace {
+
+constexpr std::uint16_t kStepWords[] = {0x9010, 0xA000, 0x7400, 0x8011, 0x8033, 0x7001};
+
+// A gateway that stops answering in one way and answers again.
+struct QuietCase {
+  const char* name;
+  void (*quiet)(FakeReader&);
+  void (*back)(FakeReader&);
+  bool fieldbus;  // as shown while it is quiet
+};
+void PrintTo(const QuietCase& c, std::ostream* os) { *os << c.name; }
+
+class QuietGateway : public MonitorPollingTest, public testing::WithParamInterface<QuietCase> {};
+
+}  // namespace
+
+TEST_P(QuietGateway, MarksThePictureStaleOnceAndGoesOnLiveWhenItAnswersAgain) {
   polling.Tick();
+  ASSERT_EQ(view.fieldbus, true);
+  GetParam().quiet(reader);
+  polling.Tick();
+  polling.Tick();
+  EXPECT_EQ(view.staleShown, 1);
   EXPECT_EQ(view.serial, false);
-  EXPECT_FALSE(view.fieldbus.has_value());
-  EXPECT_EQ(polling.PollStep(), MonitorPolling::kStatus);
+  EXPECT_EQ(view.fieldbus, GetParam().fieldbus);
+
+  GetParam().back(reader);
+  polling.Tick();
+  EXPECT_EQ(view.serial, true);
+  EXPECT_EQ(view.fieldbus, true);
+  GetParam().quiet(reader);
+  polling.Tick();
+  EXPECT_EQ(view.staleShown, 2);  // a new silence is shown again
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, QuietGateway,
+    testing::Values(
+        QuietCase{"NoLinkStateWord", [](FakeReader& r) { r.words.erase(0x8040); },
+                  [](FakeReader& r) { r.words[0x8040] = kBothOnline; }, false},
+        QuietCase{"NoStepWord",
+                  [](FakeReader& r) {
+                    for (std::uint16_t word : kStepWords) r.words.erase(word);
+                  },
+                  [](FakeReader& r) {
+                    for (std::uint16_t word : kStepWords) r.words[word] = 0;
+                  },
+                  true},
+        QuietCase{"SerialSideOffline", [](FakeReader& r) { r.words[0x8040] = 0x00000001; },
+                  [](FakeReader& r) { r.words[0x8040] = kBothOnline; }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MonitorPollingTest, ALostLineIsOpenedAgainAtOnceAndItsUnitReadAgain) {
+  GiveUnitWords();
+  line.lost = true;
+  line.outcomes = {true};
+  polling.Tick();
+  EXPECT_EQ(line.reopens, 1);
+  EXPECT_EQ(view.lossesTold, 0);
+  EXPECT_EQ(reader.TakeAddresses(),
+            (Addresses{0x8040, 0x0017, 0x0017, 0xFD46, 0xFD46, 0x9010}));
+  EXPECT_EQ(view.unit, "pulse");
+  EXPECT_EQ(view.serial, true);
+}
+
+TEST_F(MonitorPollingTest, ALineThatCannotBeOpenedAgainIsToldOnceAndTriedAgainAfterAPause) {
+  GiveUnitWords();
+  line.lost = true;
+  polling.Tick();
+  EXPECT_EQ(line.reopens, 1);
+  EXPECT_EQ(view.lossesTold, 1);
+  EXPECT_EQ(view.staleShown, 1);
+  EXPECT_EQ(view.serial, false);
+  EXPECT_EQ(view.fieldbus, false);
+  for (int n = 0; n < MonitorPolling::kReopenPauseTicks; ++n) polling.Tick();
+  EXPECT_EQ(line.reopens, 1);
+  EXPECT_TRUE(reader.reads.empty());  // nothing is read from a lost line
+
+  line.outcomes = {false, true};
+  polling.Tick();
+  EXPECT_EQ(line.reopens, 2);
+  EXPECT_EQ(view.lossesTold, 1);  // the same loss is not told again
+  for (int n = 0; n <= MonitorPolling::kReopenPauseTicks; ++n) polling.Tick();
+  EXPECT_EQ(line.reopens, 3);
+  EXPECT_EQ(view.serial, true);
+
+  line.lost = true;  // lost once more
+  polling.Tick();
+  EXPECT_EQ(view.lossesTold, 2);
 }
 
 TEST_F(MonitorPollingTest, TheUnitSetUpReadsTypeAndFactorsTwiceForItsAxis) {

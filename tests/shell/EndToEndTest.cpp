@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "GatewayMaster.h"
+#include "PortLink.h"
 #include "ShellFixture.h"
 #include "platform/FlexGrid.h"
 #include "platform/KlvnImports.h"
@@ -78,9 +79,26 @@ class EndToEndTest : public ShellTest {
     return answer;
   }
 
+  // Once the upload has moved `count` words and the gateway has gone quiet there, its side of
+  // the line goes away. A loss that went unnoticed would end, silently, in a Cancel after far
+  // more steps than noticing takes. True in `lost` once the line went.
+  void HangUpAt(GatewayThread& side, int count, bool& lost) {
+    ui.onProcessEvents = [this, &side, count, &lost, stepsAfter = 0]() mutable {
+      FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
+      if (lost && ++stepsAfter == 20) msg.BtnCommand->click();
+      if (lost || msg.ProgressBar1->value() < count) return;
+      side.wait();
+      sim_.hang_up();
+      lost = true;
+    };
+  }
+
   vuz::sim::GatewaySimulator sim_;
   vuz::sim::GatewayMaster gateway_{sim_};
 };
+
+constexpr const char* kLostLineText =
+    "The serial line of COM1 was lost and could not be opened again.";
 
 }  // namespace
 
@@ -219,16 +237,7 @@ TEST_F(EndToEndTest, ALostLineFailsTheTransferWithoutACancel) {
   const auto before = shell::PrgData;
   GatewayThread side(gateway_, {.poll_data = 0, .fault = {FaultKind::Silence, 40}});
   bool lost = false;
-  int stepsAfter = 0;
-  ui.onProcessEvents = [&] {
-    FormMsg& msg = Forms::Get<FormMsg>(FormId::Msg);
-    // Far more steps than noticing takes: a loss that goes unnoticed ends by Cancel, silently.
-    if (lost && ++stepsAfter == 20) msg.BtnCommand->click();
-    if (lost || msg.ProgressBar1->value() < 40) return;
-    side.wait();  // the gateway has gone quiet; now its side of the line goes away
-    sim_.hang_up();
-    lost = true;
-  };
+  HangUpAt(side, 40, lost);
 
   main.mnuUpload_Click();
 
@@ -237,6 +246,114 @@ TEST_F(EndToEndTest, ALostLineFailsTheTransferWithoutACancel) {
   EXPECT_EQ(ui.messages[0].text, "Upload was failed.");
   EXPECT_TRUE(ImageUnchanged(before));
   EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(EndToEndTest, AfterALostLineTheNextUploadOpensThePortAgainWithoutARestart) {
+  PortLink port(Path("ttyGateway"));
+  port.PointAt(sim_.device_path());
+  FormMain& main = OpenOnline();
+  {
+    GatewayThread side(gateway_, {.poll_data = 0, .fault = {FaultKind::Silence, 40}});
+    bool lost = false;
+    HangUpAt(side, 40, lost);
+    main.mnuUpload_Click();
+    ASSERT_TRUE(lost);
+  }
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Upload was failed.");
+
+  // The adapter is plugged in again: the same name leads to a gateway again.
+  vuz::sim::GatewaySimulator replugged;
+  vuz::sim::GatewayMaster gateway{replugged};
+  gateway.data.word_image = GatewayImage();
+  port.PointAt(replugged.device_path());
+  ui.onProcessEvents = nullptr;
+  GatewayThread side(gateway, {.poll_data = 0});
+  main.mnuUpload_Click();
+
+  const auto outcomes = side.wait();
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_EQ(ui.messages.size(), 1u);
+  for (int i = 0; i < shell::kGatewayImageWords; ++i) {
+    ASSERT_EQ(static_cast<std::uint32_t>(shell::PrgData[i]), gateway.data.word_image[i]) << i;
+  }
+  EXPECT_TRUE(shell::DataModified);
+}
+
+namespace {
+
+struct TransferCommand {
+  const char* name;
+  void (FormMain::*click)();
+};
+void PrintTo(const TransferCommand& c, std::ostream* os) { *os << c.name; }
+
+class LostLineCommand : public EndToEndTest, public testing::WithParamInterface<TransferCommand> {};
+
+}  // namespace
+
+TEST_P(LostLineCommand, ThatCannotBeOpenedAgainIsToldByItsPortAndStartsNoTransfer) {
+  PortLink port(Path("ttyGateway"));
+  port.PointAt(sim_.device_path());
+  FormMain& main = OpenOnline();
+  const auto before = shell::PrgData;
+  sim_.hang_up();
+  ASSERT_TRUE(AwaitLostLine());
+  port.PointAtNothing();
+  const int eventRuns = ui.processEventsCalls;
+
+  (main.*GetParam().click)();
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, kLostLineText);
+  EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
+  EXPECT_EQ(ui.processEventsCalls, eventRuns);  // no transfer loop ran
+  EXPECT_TRUE(ImageUnchanged(before));
+  EXPECT_TRUE(main.isEnabled());
+  EXPECT_TRUE(main.SyncGrid->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, LostLineCommand,
+    testing::Values(TransferCommand{"Upload", &FormMain::mnuUpload_Click},
+                    TransferCommand{"Download", &FormMain::mnuDownload_Click}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EndToEndTest, ALineLostDuringTheFirstPollWaitIsOpenedAgainAndTheStartActionGoesOn) {
+  PortLink port(Path("ttyGateway"));
+  port.PointAt(sim_.device_path());
+  vuz::sim::GatewaySimulator replugged;
+  vuz::sim::GatewayMaster gateway{replugged};
+  gateway.data.word_image = GatewayImage();
+  std::jthread waiting([this](std::stop_token stop) {
+    while (!stop.stop_requested()) gateway_.poll(0x80000000u, stop);  // not the awaited nibble
+  });
+  std::optional<GatewayThread> side;
+  int stepsAfter = 0;
+  ui.onProcessEvents = [&] {
+    // Far more tries than opening again takes: a wait that goes on without its line is given up
+    // (the upload after it counts words).
+    if (side && klvn::get_load_count() == 0 && ++stepsAfter == 200) {
+      Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click();
+    }
+    if (side) return;
+    waiting.request_stop();
+    waiting.join();
+    port.PointAt(replugged.device_path());
+    sim_.hang_up();
+    side.emplace(gateway, vuz::sim::ServeOptions{.poll_data = 0});
+  };
+
+  ToOnlineActions().CmdGo_Click(0);
+
+  ASSERT_TRUE(side);
+  const auto outcomes = side->wait();
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
+  EXPECT_EQ(static_cast<std::uint32_t>(shell::PrgData[100]), gateway.data.word_image[100]);
+  EXPECT_TRUE(Main().isVisible());
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(EndToEndTest, TheFirstPollWaitCanBeGivenUp) {
