@@ -4,6 +4,7 @@
 
 #include "LinkBlock.h"
 #include "Library.h"
+#include "klvndrv.h"
 
 namespace klvn {
 
@@ -22,7 +23,7 @@ bool connect_link() {
 
 bool is_link_ready() {
   const Library& lib = library();
-  return !lib.inert && lib.connected && lib.client_held && link_state() == 4;
+  return !lib.inert && lib.connected && lib.client_held && link_state() == KLVNDRV_STATE_READY;
 }
 
 LinkLock::LinkLock()

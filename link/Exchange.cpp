@@ -39,26 +39,26 @@ std::int32_t check_for_letter(char expected, bool axis_check, std::int32_t* addr
 
 std::int32_t check_for_either(char expected, char also_expected, bool axis_check,
                               std::int32_t* address, std::int32_t* data, char* arrived) {
-  if (!address || !data || !arrived || !is_link_ready()) return kCheckOther;
+  if (!address || !data || !arrived || !is_link_ready()) return KLVNDRV_FAILED;
   const LinkLock lock;
-  if (!lock) return kCheckOther;
+  if (!lock) return KLVNDRV_FAILED;
   const auto frame = request_command_frame();
-  if (!frame) return kCheckNoFrame;
+  if (!frame) return KLVNDRV_GO_ON;
   if (frame->letter == expected || frame->letter == also_expected) {
     *arrived = frame->letter;
     *address = frame->address;
     *data = static_cast<std::int32_t>(parse_hex(frame->data.data(), frame->data.size()).value_or(0));
-    return kCheckExpected;
+    return KLVNDRV_DONE;
   }
-  if (frame->letter == 'P') return kCheckPoll;
-  if (frame->letter == kAbortLetter && axis_check) return kCheckAbort;
-  return kCheckOther;
+  if (frame->letter == 'P') return KLVNDRV_POLL;
+  if (frame->letter == kAbortLetter && axis_check) return KLVNDRV_ABORTED;
+  return KLVNDRV_FAILED;
 }
 
 std::int32_t put_response(char letter, std::uint32_t data) {
-  if (!is_link_ready()) return 0;
+  if (!is_link_ready()) return KLVNDRV_FAILED;
   const LinkLock lock;
-  if (!lock) return 0;
+  if (!lock) return KLVNDRV_FAILED;
   const auto digits = format_hex8(data);
   with_link_block([letter, &digits](link_block& b) {
     b.response_letter = letter;
@@ -66,7 +66,7 @@ std::int32_t put_response(char letter, std::uint32_t data) {
     b.response_data[8] = '\0';
   });
   signal_response_ready();
-  return 1;
+  return KLVNDRV_DONE;
 }
 
 std::int32_t check_word_command(std::int32_t block_type, std::int32_t gateway_reads,
@@ -83,7 +83,7 @@ std::int32_t put_word_response(std::int32_t block_type, std::int32_t gateway_rea
 std::int32_t wait_poll_command(std::int32_t* poll_data) {
   std::int32_t address = 0;
   const std::int32_t result = check_for_letter('P', false, &address, poll_data);
-  return result == kCheckExpected ? kCheckPoll : result;
+  return result == KLVNDRV_DONE ? KLVNDRV_POLL : result;
 }
 
 std::int32_t put_poll_answer(std::int32_t code) {

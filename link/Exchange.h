@@ -4,14 +4,9 @@
 
 #include <cstdint>
 
-namespace klvn {
+#include "klvndrv.h"  // the check results
 
-// Check results.
-inline constexpr std::int32_t kCheckExpected = 1;
-inline constexpr std::int32_t kCheckPoll = 2;
-inline constexpr std::int32_t kCheckNoFrame = -1;
-inline constexpr std::int32_t kCheckOther = 0;
-inline constexpr std::int32_t kCheckAbort = -4;
+namespace klvn {
 
 // Letter of a word-image or extended-point block type; a type outside 1-8 is type 0.
 char command_letter(std::int32_t block_type, bool gateway_reads);
@@ -21,7 +16,7 @@ char axis_check_letter(std::int32_t ax_type);
 char axis_response_letter(std::int32_t ax_type);
 
 // Takes the next frame and compares its letter with `expected`. The outs are written only for
-// kCheckExpected; 'Z' gives kCheckAbort only when `axis_check`.
+// KLVNDRV_DONE; 'Z' gives KLVNDRV_ABORTED only when `axis_check`.
 std::int32_t check_for_letter(char expected, bool axis_check, std::int32_t* address,
                               std::int32_t* data);
 // As check_for_letter, but either letter is expected; `arrived` is told which one came.
@@ -36,8 +31,8 @@ std::int32_t check_word_command(std::int32_t block_type, std::int32_t gateway_re
 std::int32_t put_word_response(std::int32_t block_type, std::int32_t gateway_reads,
                                std::int32_t data);
 
-// kCheckPoll for a poll (its data stored in `poll_data`), kCheckOther for another letter or a
-// link not ready, kCheckNoFrame for no frame.
+// KLVNDRV_POLL for a poll (its data stored in `poll_data`), KLVNDRV_FAILED for another letter or a
+// link not ready, KLVNDRV_GO_ON for no frame.
 std::int32_t wait_poll_command(std::int32_t* poll_data);
 // Queues 'P' with `code`. 1 or 0.
 std::int32_t put_poll_answer(std::int32_t code);

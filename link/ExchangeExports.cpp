@@ -43,9 +43,9 @@ int32_t put_ax_responce(int32_t ax_type, int32_t data) {
 
 int32_t exec_poll_answer(int32_t* poll_data, int32_t request_code) {
   return contained([=] {
-    // A link that cannot serve is a failure, not "nothing yet": callers repeat on -1.
-    if (!poll_data || !is_link_ready()) return 0;
-    if (wait_poll_command(poll_data) != kCheckPoll) return -1;
+    // A link that cannot serve is a failure, not "nothing yet": callers repeat on GO_ON.
+    if (!poll_data || !is_link_ready()) return KLVNDRV_FAILED;
+    if (wait_poll_command(poll_data) != KLVNDRV_POLL) return KLVNDRV_GO_ON;
     return put_poll_answer(request_code);
   });
 }

@@ -43,16 +43,16 @@ int32_t init_klvn_slave(const char* port_name) {
     // A name that does not fit the record is refused before anything changes: cutting it short
     // would open some other device.
     if (!port_name || strnlen(port_name, sizeof link_block::port_name) == sizeof link_block::port_name)
-      return 0;
-    if (!wait_for_thread()) return 0;
+      return KLVNDRV_FAILED;
+    if (!wait_for_thread()) return KLVNDRV_FAILED;
     const LinkLock lock;
-    if (!lock) return 0;
-    if (link_state() == 4) return 1;  // already open; the port stays as it is
+    if (!lock) return KLVNDRV_FAILED;
+    if (link_state() == KLVNDRV_STATE_READY) return KLVNDRV_DONE;  // the port stays as it is
     with_link_block([port_name](link_block& b) { std::strcpy(b.port_name, port_name); });
     signal_open_request();
-    for (int pause = 0; pause < kTries && link_state() != 4; ++pause)
+    for (int pause = 0; pause < kTries && link_state() != KLVNDRV_STATE_READY; ++pause)
       std::this_thread::sleep_for(kTryPause);
-    return link_state() == 4 ? 1 : 0;
+    return link_state() == KLVNDRV_STATE_READY ? KLVNDRV_DONE : KLVNDRV_FAILED;
   });
 }
 

@@ -8,6 +8,7 @@
 #include "LinkBlock.h"
 #include "Library.h"
 #include "PortOps.h"
+#include "klvndrv.h"
 
 namespace klvn {
 
@@ -26,11 +27,11 @@ void raise_priority() {
 // `failed`: the last open failed or the line was lost (state 2 while waiting).
 bool open_when_asked(Library& lib, bool failed) {
   while (lib.client_held) {
-    set_link_state(failed ? 2 : 1);
+    set_link_state(failed ? KLVNDRV_STATE_OPEN_FAILED : KLVNDRV_STATE_WAITING);
     if (!lib.init_event.wait_for(kWaitSlice)) continue;
-    set_link_state(3);
+    set_link_state(KLVNDRV_STATE_OPENING);
     if (open_com_port() && set_com_speed(20)) {
-      set_link_state(4);
+      set_link_state(KLVNDRV_STATE_READY);
       return true;
     }
     close_com_port();
@@ -66,7 +67,7 @@ bool serve_one_request(Library& lib) {
 
 void run_link_thread(Library& lib) {
   raise_priority();
-  set_link_state(0);
+  set_link_state(KLVNDRV_STATE_NOT_CONNECTED);
   lib.server_exist = true;
   bool line_lost = false;
   while (open_when_asked(lib, line_lost)) {

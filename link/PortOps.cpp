@@ -8,6 +8,7 @@
 #include "Frame.h"
 #include "FrameReceiver.h"
 #include "LinkBlock.h"
+#include "klvndrv.h"
 #include "PortName.h"
 #include "SerialPort.h"
 
@@ -34,8 +35,6 @@ constexpr SpeedCode kSpeeds[] = {
     {5, B19200, 1}, {6, B38400, 1}, {17, B0, 2} /* 14400 baud */, {19, B57600, 1}, {20, B115200, 1},
 };
 
-// The error-mask bit of an I/O error with the device, as the Windows mask has it.
-constexpr std::uint32_t kIoErrorMask = 0x400;
 
 void store_sio_error(std::int32_t code) {
   with_link_block([code](link_block& b) { b.sio_error = code; });
@@ -51,7 +50,7 @@ void record_port_errors() {
 std::int32_t open_com_port() {
   const std::string name = with_link_block([](const link_block& b) { return std::string(b.port_name); });
   const auto path = device_path_for(name);
-  const std::int32_t result = path ? port().open(*path) : -12;
+  const std::int32_t result = path ? port().open(*path) : KLVNDRV_SIO_CANNOT_OPEN;
   if (result != 0) {
     store_sio_error(result);
     return 0;
@@ -64,7 +63,7 @@ std::int32_t set_com_speed(std::int32_t code) {
                                    [code](const SpeedCode& s) { return s.code == code; });
   const SpeedCode speed = found != std::end(kSpeeds) ? *found : SpeedCode{code, B9600, 2};
   if (speed.baud == B0 || !port().set_baud(speed.baud)) {
-    store_sio_error(-8);
+    store_sio_error(KLVNDRV_SIO_SPEED);
     return 0;
   }
   port().timeouts().read_multiplier_ms = speed.multiplier;
@@ -128,10 +127,10 @@ void close_com_port() { port().close(); }
 bool com_line_lost() { return port().line_lost(); }
 
 void drop_lost_line() {
-  const std::uint32_t mask = port().clear_errors() | kIoErrorMask;
+  const std::uint32_t mask = port().clear_errors() | KLVNDRV_ERRLOG_IO;
   with_link_block([mask](link_block& b) {
     b.com_errlog = mask;
-    b.sio_error = kSioLineLost;
+    b.sio_error = KLVNDRV_SIO_LINE_LOST;
   });
   port().close();
 }

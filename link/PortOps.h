@@ -35,13 +35,11 @@ std::int32_t send_response_frame();
 void purge_com_port();
 void close_com_port();
 
-// The port error of a line lost while open.
-inline constexpr std::int32_t kSioLineLost = -20;
 // Whether the open port's line is gone: a hang-up or a device error seen by a read or write, or
 // a hang-up now. A quiet line is not gone.
 bool com_line_lost();
 // Records a lost line (com errlog: the port's errors and the I/O-error bit 0x400; SioError:
-// kSioLineLost) and closes the port.
+// KLVNDRV_SIO_LINE_LOST) and closes the port.
 void drop_lost_line();
 
 }  // namespace klvn

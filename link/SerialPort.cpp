@@ -11,6 +11,8 @@
 #include <chrono>
 #include <thread>
 
+#include "klvndrv.h"
+
 namespace klvn {
 
 namespace {
@@ -49,17 +51,19 @@ void make_raw_8n1(termios& t) {
 std::int32_t SerialPort::open(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   // EBUSY: another program has put the device in exclusive mode.
-  if (fd < 0) return errno == EBUSY ? -1 : -12;
+  if (fd < 0) return errno == EBUSY ? KLVNDRV_SIO_PORT_HELD : KLVNDRV_SIO_CANNOT_OPEN;
   auto fail = [fd](std::int32_t code) {
     ::close(fd);
     return code;
   };
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(errno == EWOULDBLOCK ? -1 : -12);
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    return fail(errno == EWOULDBLOCK ? KLVNDRV_SIO_PORT_HELD : KLVNDRV_SIO_CANNOT_OPEN);
+  }
   termios saved{};
-  if (tcgetattr(fd, &saved) != 0) return fail(-9);
+  if (tcgetattr(fd, &saved) != 0) return fail(KLVNDRV_SIO_NO_SERIAL_PORT);
   int exclusive = 0;
   const bool was_exclusive = ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
-  if (ioctl(fd, TIOCEXCL) != 0) return fail(-12);
+  if (ioctl(fd, TIOCEXCL) != 0) return fail(KLVNDRV_SIO_CANNOT_OPEN);
 
   termios working = saved;
   make_raw_8n1(working);
@@ -67,7 +71,7 @@ std::int32_t SerialPort::open(const std::string& path) {
   cfsetospeed(&working, B9600);
   if (tcsetattr(fd, TCSANOW, &working) != 0) {
     if (!was_exclusive) ioctl(fd, TIOCNXCL);
-    return fail(-9);
+    return fail(KLVNDRV_SIO_NO_SERIAL_PORT);
   }
   int modem_lines = 0;
   if (ioctl(fd, TIOCMGET, &modem_lines) == 0) {

@@ -20,7 +20,7 @@ class SerialPort final : public ByteLine {
  public:
   // Opens `path` for exclusive use and sets 9600 baud, 8N1, raw, no flow control, DTR and RTS
   // off, time-outs 2 ms per byte + 200 ms, then clears errors and purges both queues.
-  // Result 0, or the port error: -1 held elsewhere, -12 cannot be opened, -9 not a serial port.
+  // Result 0, or the port error (KLVNDRV_SIO_PORT_HELD, _CANNOT_OPEN, _NO_SERIAL_PORT).
   std::int32_t open(const std::string& path);
   bool is_open() const { return fd_ >= 0; }
 

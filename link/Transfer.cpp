@@ -25,8 +25,8 @@ char letter_for(const CountedTransfer& transfer, std::int32_t index) {
 // A poll is answered with the transfer's request code, an abort (axis letters only) with 'Z';
 // no frame and failures pass through.
 std::int32_t answer_poll_or_abort(std::int32_t check, std::int32_t request_code) {
-  if (check == kCheckPoll) return put_poll_answer(request_code) ? kStepContinue : kStepFailed;
-  if (check == kCheckAbort) return put_response(kAbortLetter, 0) ? kStepAborted : kStepFailed;
+  if (check == KLVNDRV_POLL) return put_poll_answer(request_code) ? KLVNDRV_GO_ON : KLVNDRV_FAILED;
+  if (check == KLVNDRV_ABORTED) return put_response(kAbortLetter, 0) ? KLVNDRV_ABORTED : KLVNDRV_FAILED;
   return check;
 }
 
@@ -42,7 +42,7 @@ std::int32_t load_capacity() { return the_capacity; }
 
 std::int32_t counted_step(const CountedTransfer& transfer) {
   const std::int32_t count = the_load_count;
-  if (count >= transfer.capacity) return kStepDone;
+  if (count >= transfer.capacity) return KLVNDRV_DONE;
 
   // The gateway repeats the last word when it missed our answer; right after a block boundary
   // that word still carries the previous block's letter.
@@ -52,10 +52,10 @@ std::int32_t counted_step(const CountedTransfer& transfer) {
   char arrived = 0;
   const std::int32_t check = check_for_either(next_letter, letter_for(transfer, previous),
                                               transfer.axis_letter != 0, &address, &data, &arrived);
-  if (check != kCheckExpected) return answer_poll_or_abort(check, transfer.request_code);
+  if (check != KLVNDRV_DONE) return answer_poll_or_abort(check, transfer.request_code);
 
   const std::int32_t index = block_base(arrived == next_letter ? count : previous) + address;
-  if (index != count && index != previous) return kStepFailed;
+  if (index != count && index != previous) return KLVNDRV_FAILED;
   the_load_count = index;
 
   std::uint32_t answer = 0;
@@ -65,18 +65,18 @@ std::int32_t counted_step(const CountedTransfer& transfer) {
     transfer.fill[index] = data;
     if (transfer.axis_letter) answer = static_cast<std::uint32_t>(address);
   }
-  if (!put_response(letter_for(transfer, index), answer)) return kStepFailed;
+  if (!put_response(letter_for(transfer, index), answer)) return KLVNDRV_FAILED;
   the_load_count = index + 1;
-  return kStepContinue;
+  return KLVNDRV_GO_ON;
 }
 
 std::int32_t single_word_step(const SingleWordTransfer& transfer) {
   std::int32_t address = 0, data = 0;
   const std::int32_t check = check_for_letter(transfer.letter, true, &address, &data);
-  if (check != kCheckExpected) return answer_poll_or_abort(check, transfer.request_code);
+  if (check != KLVNDRV_DONE) return answer_poll_or_abort(check, transfer.request_code);
   if (transfer.fill) *transfer.fill = data;
   const std::int32_t answer = transfer.fill ? address : transfer.value;
-  return put_response(transfer.letter, static_cast<std::uint32_t>(answer)) ? kStepDone : kStepFailed;
+  return put_response(transfer.letter, static_cast<std::uint32_t>(answer)) ? KLVNDRV_DONE : KLVNDRV_FAILED;
 }
 
 std::span<std::int32_t> ext_point_buffer() { return the_ext_point_buffer; }

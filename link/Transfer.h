@@ -1,18 +1,14 @@
 // Poll-driven transfers, seen from the PC: the gateway polls, the PC names the transfer in its
 // answer, and the gateway then writes or reads one word per command frame. Each step handles at
-// most one frame; the caller repeats it while it gives kStepContinue.
+// most one frame; the caller repeats it while it gives KLVNDRV_GO_ON.
 #pragma once
 
 #include <cstdint>
 #include <span>
 
-namespace klvn {
+#include "klvndrv.h"  // the step results
 
-// Step results.
-inline constexpr std::int32_t kStepContinue = -1;  // a word moved, a poll answered, or no frame
-inline constexpr std::int32_t kStepDone = 1;
-inline constexpr std::int32_t kStepFailed = 0;
-inline constexpr std::int32_t kStepAborted = -4;   // the gateway sent 'Z' and it was acknowledged
+namespace klvn {
 
 // The process-wide load counter: the index of the next word, and the words of the transfer.
 void reset_load_counter(std::int32_t capacity);

@@ -30,7 +30,7 @@ bool fits_ext_points(std::int32_t capacity) {
 
 std::int32_t word_image_step(std::int32_t* fill, const std::int32_t* source) {
   const std::int32_t capacity = load_capacity();
-  if (!(fill || source) || !fits(capacity, kWordImageMaxWords)) return kStepFailed;
+  if (!(fill || source) || !fits(capacity, kWordImageMaxWords)) return KLVNDRV_FAILED;
   return counted_step({capacity, word_image_code(capacity, source != nullptr), 0,
                        kWordImageFirstType, fill, source});
 }
@@ -57,9 +57,9 @@ constexpr int kQ2PhaseTries = 16;
 std::int32_t repeat_phase(const std::function<std::int32_t()>& phase) {
   for (int attempt = 0; attempt < kQ2PhaseTries; ++attempt) {
     const std::int32_t result = phase();
-    if (result != kStepContinue) return result;
+    if (result != KLVNDRV_GO_ON) return result;
   }
-  return kStepFailed;
+  return KLVNDRV_FAILED;
 }
 
 }  // namespace
@@ -84,18 +84,18 @@ int32_t exec_download(const int32_t* words) {
 int32_t exec_expt_upload(int32_t* values) {
   return contained([=] {
     const std::int32_t capacity = load_capacity();
-    if (!values || !fits_ext_points(capacity)) return kStepFailed;
+    if (!values || !fits_ext_points(capacity)) return KLVNDRV_FAILED;
     const auto wire = ext_point_buffer().first(static_cast<std::size_t>(capacity));
     if (load_count() < capacity) return ext_point_step(capacity, wire.data(), nullptr);
     unpack_ext_points(wire, {values, static_cast<std::size_t>(ext_point_values(capacity))});
-    return kStepDone;
+    return KLVNDRV_DONE;
   });
 }
 
 int32_t exec_expt_download(const int32_t* values) {
   return contained([=] {
     const std::int32_t capacity = load_capacity();
-    if (!values || !fits_ext_points(capacity)) return kStepFailed;
+    if (!values || !fits_ext_points(capacity)) return KLVNDRV_FAILED;
     const auto wire = ext_point_buffer().first(static_cast<std::size_t>(capacity));
     if (load_count() == 0)
       pack_ext_points({values, static_cast<std::size_t>(ext_point_values(capacity))}, wire);
@@ -105,63 +105,63 @@ int32_t exec_expt_download(const int32_t* values) {
 
 int32_t exec_axcom_upload(int32_t axis, int32_t* words) {
   return contained([=] {
-    if (!words || !is_axis(axis)) return kStepFailed;
+    if (!words || !is_axis(axis)) return KLVNDRV_FAILED;
     return axis_block_step(kCommonUpload, axis_common_code(axis, false), words, nullptr);
   });
 }
 
 int32_t exec_axcom_download(int32_t axis, const int32_t* words) {
   return contained([=] {
-    if (!words || !is_axis(axis)) return kStepFailed;
+    if (!words || !is_axis(axis)) return KLVNDRV_FAILED;
     return axis_block_step(kCommonDownload, axis_common_code(axis, true), nullptr, words);
   });
 }
 
 int32_t exec_axpoint_upload(int32_t axis, int32_t bank, int32_t* words) {
   return contained([=] {
-    if (!words || !is_axis(axis) || bank < 0) return kStepFailed;
+    if (!words || !is_axis(axis) || bank < 0) return KLVNDRV_FAILED;
     return axis_block_step(kBankUpload, point_bank_code(axis, bank, false), words, nullptr);
   });
 }
 
 int32_t exec_axpoint_download(int32_t axis, int32_t bank, const int32_t* words) {
   return contained([=] {
-    if (!words || !is_axis(axis) || bank < 0) return kStepFailed;
+    if (!words || !is_axis(axis) || bank < 0) return KLVNDRV_FAILED;
     return axis_block_step(kBankDownload, point_bank_code(axis, bank, true), nullptr, words);
   });
 }
 
 int32_t exec_axexpr_upload(int32_t axis, int32_t* value) {
   return contained([=] {
-    if (!value || !is_axis(axis)) return kStepFailed;
+    if (!value || !is_axis(axis)) return KLVNDRV_FAILED;
     return single_word(kExpansionUpload, expansion_code(axis, false), value);
   });
 }
 
 int32_t exec_axexpr_download(int32_t axis, int32_t value) {
   return contained([=] {
-    if (!is_axis(axis)) return kStepFailed;
+    if (!is_axis(axis)) return KLVNDRV_FAILED;
     return single_word(kExpansionDownload, expansion_code(axis, true), nullptr, value);
   });
 }
 
 int32_t exec_addr_rd_upload(int32_t axis, int32_t address, int32_t* value) {
   return contained([=] {
-    if (!value || !is_axis(axis) || !is_word_address(address)) return kStepFailed;
+    if (!value || !is_axis(axis) || !is_word_address(address)) return KLVNDRV_FAILED;
     return single_word(kWordRead, single_word_code(axis, address, false), value);
   });
 }
 
 int32_t exec_addr_wr_download(int32_t axis, int32_t address, int32_t value) {
   return contained([=] {
-    if (!is_axis(axis) || !is_word_address(address)) return kStepFailed;
+    if (!is_axis(axis) || !is_word_address(address)) return KLVNDRV_FAILED;
     return single_word(kWordWrite, single_word_code(axis, address, true), nullptr, value);
   });
 }
 
 int32_t prepare_Q2_command(int32_t axis, int32_t sub_index, int32_t value) {
   return contained([=] {
-    if (!is_axis(axis) || !is_nibble(sub_index)) return kStepFailed;
+    if (!is_axis(axis) || !is_nibble(sub_index)) return KLVNDRV_FAILED;
     constexpr std::int32_t kQ2WordAddress = 1024;
     std::int32_t poll_data = 0;
     const std::function<std::int32_t()> phases[] = {
@@ -171,10 +171,10 @@ int32_t prepare_Q2_command(int32_t axis, int32_t sub_index, int32_t value) {
     };
     // A phase that fails or is aborted ends the preparation: the commit must not follow a word
     // the gateway never took.
-    std::int32_t result = kStepFailed;
+    std::int32_t result = KLVNDRV_FAILED;
     for (const auto& phase : phases) {
       result = repeat_phase(phase);
-      if (result != kStepDone) break;
+      if (result != KLVNDRV_DONE) break;
     }
     return result;
   });

@@ -90,6 +90,33 @@
 
 #define KLVNDRV_API __attribute__((visibility("default")))
 
+/* ---- results, states and errors -----------------------------------------------------------
+ * Every check, poll answer and transfer step gives one of these results; each call below says
+ * which of them it gives and when. */
+#define KLVNDRV_DONE 1       /* finished, or the frame the call expects arrived */
+#define KLVNDRV_FAILED 0     /* failure, protocol error, another letter, or the link not ready */
+#define KLVNDRV_GO_ON (-1)   /* nothing yet (no frame), or a step done: call again */
+#define KLVNDRV_POLL 2       /* a poll 'P' arrived (checks) */
+#define KLVNDRV_ABORTED (-4) /* the gateway aborted an axis or single-word exchange with 'Z' */
+
+/* Link states (_get_klvn_state@0, see above). */
+#define KLVNDRV_STATE_NOT_CONNECTED 0
+#define KLVNDRV_STATE_WAITING 1
+#define KLVNDRV_STATE_OPEN_FAILED 2 /* the last open failed, or the line was lost */
+#define KLVNDRV_STATE_OPENING 3
+#define KLVNDRV_STATE_READY 4
+
+/* Port errors (_get_sio_error@0, see above). */
+#define KLVNDRV_SIO_NONE 0
+#define KLVNDRV_SIO_PORT_HELD (-1)
+#define KLVNDRV_SIO_CANNOT_OPEN (-12)
+#define KLVNDRV_SIO_NO_SERIAL_PORT (-9)
+#define KLVNDRV_SIO_SPEED (-8)
+#define KLVNDRV_SIO_LINE_LOST (-20)
+
+/* The error-log bit of a lost line (_get_com_errlog@0). */
+#define KLVNDRV_ERRLOG_IO 0x400
+
 #ifdef __cplusplus
 extern "C" {
 #endif

@@ -41,9 +41,9 @@ struct AxisSteps {
 
 TransferResult ResultOf(std::int32_t step) {
   switch (step) {
-    case klvn::kStepDone: return TransferResult::Completed;
-    case klvn::kAxisAborted: return TransferResult::Aborted;
-    case klvn::kStepGoOn: return TransferResult::Cancelled;  // the loop ended on the cancel
+    case KLVNDRV_DONE: return TransferResult::Completed;
+    case KLVNDRV_ABORTED: return TransferResult::Aborted;
+    case KLVNDRV_GO_ON: return TransferResult::Cancelled;  // the loop ended on the cancel
     default: return TransferResult::Failed;
   }
 }

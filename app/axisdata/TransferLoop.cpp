@@ -29,9 +29,9 @@ LoopScope::~LoopScope() { --g_running; }
 std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
                              const TransferProgress& progress) {
   const LoopScope running;
-  std::int32_t result = klvn::kStepGoOn;
+  std::int32_t result = KLVNDRV_GO_ON;
   bool started = false;
-  while (result == klvn::kStepGoOn && !TransferCancel) {
+  while (result == KLVNDRV_GO_ON && !TransferCancel) {
     result = step();
     const std::int32_t count = klvn::get_load_count();
     if (progress.showCount) progress.showCount(count);
@@ -42,7 +42,7 @@ std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
     platform::Ui().ProcessEvents();
   }
   // An abort was answered, so only a cancel or a failure leaves the gateway waiting.
-  g_givenUp = result == klvn::kStepGoOn || result == klvn::kStepFailed;
+  g_givenUp = result == KLVNDRV_GO_ON || result == KLVNDRV_FAILED;
   return result;
 }
 

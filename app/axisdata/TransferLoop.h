@@ -34,9 +34,9 @@ struct TransferProgress {
   std::function<void()> showMoving;                   // once, when the first word has moved
 };
 
-// Calls step (one exchange with the gateway) while it returns kStepGoOn and TransferCancel is
+// Calls step (one exchange with the gateway) while it returns KLVNDRV_GO_ON and TransferCancel is
 // not set; after each step shows the load count and lets pending window events run, so the
-// cancel button can act. Returns the last step's result (kStepGoOn when the cancel ended it).
+// cancel button can act. Returns the last step's result (KLVNDRV_GO_ON when the cancel ended it).
 std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
                              const TransferProgress& progress);
 

@@ -23,8 +23,8 @@ std::optional<std::int32_t> LinkWordReader::Read(std::int16_t axis, std::uint16_
     std::int32_t value = 0;
     const Clock::time_point start = Clock::now();
     const std::int32_t result = call_(axis, address, &value);
-    if (result == klvn::kStepDone) return value;
-    const bool pollAnswered = result == klvn::kStepGoOn && Clock::now() - start < pollAnswered_;
+    if (result == KLVNDRV_DONE) return value;
+    const bool pollAnswered = result == KLVNDRV_GO_ON && Clock::now() - start < pollAnswered_;
     if (!pollAnswered) return std::nullopt;
   }
   return std::nullopt;

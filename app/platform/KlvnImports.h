@@ -37,21 +37,7 @@ VUZ_KLVN_IMPORT(exec_addr_rd_upload, "_exec_addr_rd_upload@12")
 
 #undef VUZ_KLVN_IMPORT
 
-// Results of the step, check and poll calls (the library's values).
-inline constexpr std::int32_t kStepDone = 1;      // finished, or success
-inline constexpr std::int32_t kStepFailed = 0;    // failure or protocol error
-inline constexpr std::int32_t kStepGoOn = -1;     // nothing yet, or a step done: call again
-inline constexpr std::int32_t kPollArrived = 2;   // a poll arrived
-inline constexpr std::int32_t kAxisAborted = -4;  // the gateway aborted an axis exchange
-
 // The answer to a poll that tells the gateway the PC is there but wants no transfer now.
 inline constexpr std::int32_t kNoTransferAnswer = 4;
-
-// Link states of get_klvn_state.
-inline constexpr std::int32_t kLinkNotConnected = 0;
-inline constexpr std::int32_t kLinkWaitingForOpen = 1;
-inline constexpr std::int32_t kLinkOpenFailed = 2;
-inline constexpr std::int32_t kLinkOpening = 3;
-inline constexpr std::int32_t kLinkReady = 4;
 
 }  // namespace klvn

@@ -367,7 +367,7 @@ void FormMain::mnuDownload_Click() {
       Txt::Downloading, [] { return klvn::exec_download(shell::PrgData.data()); });
   progress.End();
   SyncGrid->show();
-  if (result == klvn::kStepFailed) {
+  if (result == KLVNDRV_FAILED) {
     platform::Ui().MessageBox(Text(Txt::DownloadFailed), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
   setEnabled(true);
@@ -382,7 +382,7 @@ void FormMain::mnuUpload_Click() {
   std::array<std::int32_t, shell::kPrgDataWords> received = shell::PrgData;
   const std::int32_t result = RunImageTransfer(
       Txt::Uploading, [&received] { return klvn::exec_upload(received.data()); });
-  if (result == klvn::kStepDone) {
+  if (result == KLVNDRV_DONE) {
     axisdata::Progress().SetCancellable(false);
     std::copy(received.begin(), received.begin() + shell::kGatewayImageWords,
               shell::PrgData.begin());
@@ -392,7 +392,7 @@ void FormMain::mnuUpload_Click() {
   axisdata::Progress().End();
   setEnabled(true);
   SyncGrid->show();
-  if (result == klvn::kStepFailed) {
+  if (result == KLVNDRV_FAILED) {
     platform::Ui().MessageBox(Text(Txt::UploadFailed), MsgButtons::Ok, MsgIcon::Exclamation, "");
   }
   SyncGrid->setFocus();

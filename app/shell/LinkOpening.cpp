@@ -10,14 +10,14 @@
 namespace shell {
 
 LinkOpening OpenLink(const std::string& portName) {
-  if (klvn::init_klvn_slave(portName.c_str()) != klvn::kStepDone) return LinkOpening::PortUsed;
-  if (klvn::get_klvn_state() != klvn::kLinkReady) return LinkOpening::NotReady;
+  if (klvn::init_klvn_slave(portName.c_str()) != KLVNDRV_DONE) return LinkOpening::PortUsed;
+  if (klvn::get_klvn_state() != KLVNDRV_STATE_READY) return LinkOpening::NotReady;
   return LinkOpening::Ready;
 }
 
 bool LineLost() {
   // Offline, or before the wizard, there is no line to lose.
-  return !ComPortName.empty() && klvn::get_klvn_state() != klvn::kLinkReady;
+  return !ComPortName.empty() && klvn::get_klvn_state() != KLVNDRV_STATE_READY;
 }
 
 bool ReopenLostLine() { return !LineLost() || OpenLink(ComPortName) == LinkOpening::Ready; }
@@ -43,8 +43,8 @@ bool WaitForFirstPoll(bool wantZero, std::int32_t& pollData) {
   const bool matched = axisdata::RunWaitLoop([&pollData, &lineGone, wantZero] {
     const std::int32_t result = klvn::exec_poll_answer(&pollData, klvn::kNoTransferAnswer);
     // A poll answer fails at once on a lost line; waiting on would only spin.
-    if (result == klvn::kStepFailed && !ReopenLostLine()) return lineGone = true;
-    if (result != klvn::kStepDone) return false;
+    if (result == KLVNDRV_FAILED && !ReopenLostLine()) return lineGone = true;
+    if (result != KLVNDRV_DONE) return false;
     const bool nibbleZero = (static_cast<std::uint32_t>(pollData) >> 28) == 0;
     return nibbleZero == wantZero;
   });

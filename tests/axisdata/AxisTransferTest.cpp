@@ -59,7 +59,7 @@ class AxisTransferTest : public testing::Test {
     axisdata::RegisterProgressView(&progress);
     axisdata::RegisterComParamView(&views);
     setenv("KLVNDRV_COM1", sim.device_path().c_str(), 1);
-    ASSERT_EQ(klvn::init_klvn_slave("COM1"), klvn::kStepDone);
+    ASSERT_EQ(klvn::init_klvn_slave("COM1"), KLVNDRV_DONE);
   }
 
   void TearDown() override {

@@ -38,7 +38,7 @@ class PortLink {
 inline bool AwaitLostLine() {
   constexpr int kLooks = 100;
   for (int look = 0; look < kLooks; ++look) {
-    if (klvn::get_klvn_state() == klvn::kLinkOpenFailed) return true;
+    if (klvn::get_klvn_state() == KLVNDRV_STATE_OPEN_FAILED) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return false;
