@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "axisdata/Tables.h"
 #include "editors/LinkWordReader.h"
 #include "editors/MonitorWords.h"
+#include "platform/ScreenCentre.h"
 #include "platform/UiServices.h"
 #include "shell/BusyGuard.h"
 #include "shell/LinkOpening.h"
@@ -183,7 +185,8 @@ void FormMonitor::BuildLayout() {
   }
   FrameStat->setMouseTracking(true);
   FrameStat->installEventFilter(this);
-  BitText = new QLineEdit(FrameStat);
+  // A child of the window, not of the frame, so that no frame clips a hint at its edge.
+  BitText = new QLineEdit(this);
   BitText->setReadOnly(true);
   BitText->setFocusPolicy(Qt::NoFocus);
   BitText->setAttribute(Qt::WA_NoMousePropagation);
@@ -337,8 +340,15 @@ void FormMonitor::BitLED_MouseMove(int Index) {
   const QGroupBox* frame = FrameBit[Index / 8];
   BitText->setText(QString::fromStdString(editors::BitHint(Index)));
   const int width = BitText->fontMetrics().horizontalAdvance(BitText->text()) + 16;
-  BitText->setGeometry(FrameBit[0]->x() + lamp->x() + lamp->width(), frame->y(), width,
-                       frame->height());
+  // Beside the lamp, as high as its group; within the window and the screen it shows on.
+  const QRect anchor(FrameStat->mapTo(this, QPoint(FrameBit[0]->x() + lamp->x(), frame->y())),
+                     QSize(lamp->width(), frame->height()));
+  QRect area = rect();
+  if (const QScreen* shown = screen()) {
+    const QRect screenArea = shown->availableGeometry();
+    area &= QRect(mapFromGlobal(screenArea.topLeft()), screenArea.size());
+  }
+  BitText->setGeometry(platform::PlaceBeside(anchor, QSize(width, frame->height()), area));
   BitText->raise();
 }
 

@@ -27,6 +27,14 @@ QRect FitIntoArea(const QRect& wanted, const QRect& area) {
                place(wanted.y(), height, area.y(), areaHeight), width, height);
 }
 
+QRect PlaceBeside(const QRect& anchor, const QSize& size, const QRect& area) {
+  const QRect right(QPoint(anchor.x() + anchor.width(), anchor.y()), size);
+  if (area.contains(right)) return right;
+  const QRect left(QPoint(anchor.x() - size.width(), anchor.y()), size);
+  if (area.contains(left)) return left;
+  return FitIntoArea(right, area);
+}
+
 void KeepOnScreen(QWidget& window) {
   QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
   if (!screen) screen = QGuiApplication::primaryScreen();

@@ -239,13 +239,28 @@ TEST_F(FormMonitorTest, PointingAtLamp19ShowsItsBitAndPointingAtTheFrameHidesIt)
   MoveMouseOver(m.BitLED[19]);
   EXPECT_TRUE(m.BitText->isVisible());
   EXPECT_EQ(m.BitText->text(), "P8");
-  EXPECT_EQ(m.BitText->x(), m.FrameBit[0]->x() + m.BitLED[19]->x() + m.BitLED[19]->width());
-  EXPECT_EQ(m.BitText->y(), m.FrameBit[2]->y());
+  const QPoint lampRight = m.BitLED[19]->mapTo(&m, QPoint(m.BitLED[19]->width(), 0));
+  EXPECT_EQ(m.BitText->x(), lampRight.x());  // it starts at the lamp's right edge
+  EXPECT_EQ(m.BitText->y(), m.FrameBit[2]->mapTo(&m, QPoint(0, 0)).y());
 
   MoveMouseOver(m.FrameBit[1]);  // the lamps' own frames leave it standing
   EXPECT_TRUE(m.BitText->isVisible());
   MoveMouseOver(m.FrameStat);
   EXPECT_FALSE(m.BitText->isVisible());
+}
+
+TEST_F(FormMonitorTest, EveryHintShowsWholeWithinTheWindow) {
+  FormMonitor& m = Monitor();
+  m.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+  for (int i = 0; i < 32; ++i) {
+    MoveMouseOver(m.BitLED[i]);
+    const QRect hint(m.BitText->mapTo(&m, QPoint(0, 0)), m.BitText->size());
+    EXPECT_TRUE(m.rect().contains(hint)) << i;
+    EXPECT_GE(hint.width(), m.BitText->fontMetrics().horizontalAdvance(m.BitText->text())) << i;
+    // No frame it lies in clips it, and nothing covers it.
+    EXPECT_EQ(m.BitText->visibleRegion(), QRegion(m.BitText->rect())) << i;
+  }
 }
 
 TEST_F(FormMonitorTest, ExitShowsTheMessageAndEndsTheProgram) {

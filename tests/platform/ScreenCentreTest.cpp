@@ -38,3 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"HangingOverTheEdge", QRect(1800, 900, 600, 400), QRect(1320, 680, 600, 400)},
         FitCase{"NoSize", QRect(5, 40, 0, 0), QRect(5, 40, 1, 1)}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlaceBeside, RightOfTheAnchorElseLeftElseWithin) {
+  const QRect area(0, 0, 400, 300);
+  const QSize hint(100, 20);
+  EXPECT_EQ(platform::PlaceBeside(QRect(50, 10, 20, 20), hint, area), QRect(70, 10, 100, 20));
+  EXPECT_EQ(platform::PlaceBeside(QRect(350, 10, 20, 20), hint, area), QRect(250, 10, 100, 20));
+  EXPECT_EQ(platform::PlaceBeside(QRect(60, 290, 300, 20), hint, area), QRect(300, 280, 100, 20));
+}
