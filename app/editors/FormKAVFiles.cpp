@@ -100,18 +100,13 @@ void FormKAV::mnuSaveAs_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(DataSetDialog(true));
   if (!chosen) return;
   // A name nothing could be written under is not taken: the next Save aims where the last did.
-  struct Names {
-    std::string shown, zel, base, csv;
-  };
-  const Names previous{dataSetPath_, shell::CurFileName, axisdata::BaseFileName,
-                       shell::CsvFileName};
+  const shell::DataSetNames previous = shell::CurrentDataSetNames();
+  const std::string previousPath = dataSetPath_;
   shell::SetDataSetNames(*chosen);
   dataSetPath_ = *chosen;
   if (!SaveDataSet()) {
-    dataSetPath_ = previous.shown;
-    shell::CurFileName = previous.zel;
-    axisdata::BaseFileName = previous.base;
-    shell::CsvFileName = previous.csv;
+    shell::RestoreDataSetNames(previous);
+    dataSetPath_ = previousPath;
     StatusPanel1->setText(QString::fromStdString(dataSetPath_));
   }
   ShowGridWhenOnScreen();

@@ -303,8 +303,12 @@ bool FormMain::mnuSaveAs_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(
       {true, shell::CurFileName, DataFolder(), Text(Txt::ZelFilter), true});
   if (!chosen) return false;
+  // A name nothing could be written under is not taken: the next Save aims where the last did.
+  const shell::DataSetNames previous = shell::CurrentDataSetNames();
   shell::SetDataSetNames(*chosen);
-  return SaveImage(false);
+  if (SaveImage(false)) return true;
+  shell::RestoreDataSetNames(previous);
+  return false;
 }
 
 void FormMain::mnuCSVExport_Click() {

@@ -149,6 +149,14 @@ void SetDataSetNames(const std::string& zelPath) {
   CsvFileName = axisdata::BaseFileName + ".CSV";
 }
 
+DataSetNames CurrentDataSetNames() { return {CurFileName, axisdata::BaseFileName, CsvFileName}; }
+
+void RestoreDataSetNames(const DataSetNames& names) {
+  CurFileName = names.zel;
+  axisdata::BaseFileName = names.base;
+  CsvFileName = names.csv;
+}
+
 std::optional<std::string> ParseZelText(std::string_view text,
                                         std::array<std::int32_t, kZelWords>& words) {
   const std::vector<std::string> tokens = ZelTokens(text);

@@ -51,6 +51,14 @@ void WritePrgData(const platform::CellGrid& grid, int model);
 std::string DataSetBaseName(const std::string& zelPath);
 void SetDataSetNames(const std::string& zelPath);
 
+// The data set's names as they stand (CurFileName, BaseFileName, CsvFileName), to put back when
+// a Save As could write nothing under the new ones.
+struct DataSetNames {
+  std::string zel, base, csv;
+};
+DataSetNames CurrentDataSetNames();
+void RestoreDataSetNames(const DataSetNames& names);
+
 // The largest files the readers take. A ZEL file of 133 quoted values is under 2 KB and a CSV
 // file of 9 rows of 17 cells under 11 KB; the rest is room for blanks and lines a user added.
 constexpr std::size_t kZelMaxBytes = 64 * 1024;

@@ -294,6 +294,19 @@ TEST_F(FormMainTest, SaveAsWithoutExtensionWritesTheWholeName) {
   EXPECT_EQ(shell::CurFileName, Path("plain"));
 }
 
+TEST_F(FormMainTest, ASaveAsThatWritesNothingKeepsThePreviousNames) {
+  FormMain& main = OpenOffline();
+  const shell::DataSetNames before = shell::CurrentDataSetNames();
+  shell::DataModified = true;
+  ui.dialogAnswers = {Path("no/such/folder/x.zel")};
+  EXPECT_FALSE(main.mnuSaveAs_Click());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(shell::CurFileName, before.zel);
+  EXPECT_EQ(axisdata::BaseFileName, before.base);
+  EXPECT_EQ(shell::CsvFileName, before.csv);
+  EXPECT_TRUE(shell::DataModified);
+}
+
 TEST_F(FormMainTest, CsvExportAndImportOfOneModel) {
   FormMain& main = OpenOffline();
   TypeInCell(main, 1, 2, "1", Qt::Key_Return);
