@@ -25,10 +25,11 @@
 
 using editors::ComBox;
 using editors::EditorText;
+using editors::EditorTxt;
 
 namespace {
 
-QString E(int index) { return QString::fromStdString(EditorText(index)); }
+QString E(EditorTxt id) { return QString::fromStdString(EditorText(id)); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -252,7 +253,8 @@ bool FormComEdit::eventFilter(QObject* watched, QEvent* event) {
 void FormComEdit::Form_Load() {
   SetFonts();
   SetCaptions();
-  ComboType->addItems({E(61), E(62), E(63)});
+  ComboType->addItems(
+      {E(EditorTxt::LinearType), E(EditorTxt::RotaryType), E(EditorTxt::AnyType)});
   ComboReso->addItems(DecimalsItems());
   ShowComParam();
   adjustSize();
@@ -274,28 +276,33 @@ void FormComEdit::SetFonts() {
 
 void FormComEdit::SetCaptions() {
   setWindowTitle(WindowTitle());
-  LblAxCap->setText(E(39));
-  LblTypeCap->setText(E(349));
-  LblType->setText(E(60));
-  LblReso->setText(E(225));
-  FrmCoord->setTitle(E(232));
-  const int label22[] = {228, 229, 230, 231, 230, 325};
+  LblAxCap->setText(E(EditorTxt::AxisCaption));
+  LblTypeCap->setText(E(EditorTxt::TypeCaption));
+  LblType->setText(E(EditorTxt::ActuatorTypeCaption));
+  LblReso->setText(E(EditorTxt::DecimalsCaption));
+  FrmCoord->setTitle(E(EditorTxt::CoordinateFrame));
+  const EditorTxt label22[] = {EditorTxt::Pitch,
+                               EditorTxt::Unit,
+                               EditorTxt::PerMotorRevolution,
+                               EditorTxt::MotorResolution,
+                               EditorTxt::PerMotorRevolution,
+                               EditorTxt::Acceleration};
   for (int i = 0; i < static_cast<int>(Label22.size()); ++i) Label22[i]->setText(E(label22[i]));
-  LblFwdLimit->setText(E(233));
-  LblRvsLimit->setText(E(234));
-  Label29->setText(E(236));
-  LblHomeSel->setText(E(235));
-  Frame3->setTitle(E(326));
-  Label8->setText(E(327));
-  Label9->setText(E(328));
-  LblODPW->setText(E(329));
+  LblFwdLimit->setText(E(EditorTxt::FwdLimitCaption));
+  LblRvsLimit->setText(E(EditorTxt::RvsLimitCaption));
+  Label29->setText(E(EditorTxt::StrokeCaption));
+  LblHomeSel->setText(E(EditorTxt::HomeModeCaption));
+  Frame3->setTitle(E(EditorTxt::HomingFrame));
+  Label8->setText(E(EditorTxt::HomeSpeedCaption));
+  Label9->setText(E(EditorTxt::HomeAccCaption));
+  LblODPW->setText(E(EditorTxt::HomeCurrentCaption));
   Label5->setText(QStringLiteral("%"));
-  CheckILK->setText(E(224));
-  Frame10->setTitle(E(237));
-  Label31->setText(E(238));
-  Label33->setText(E(239));
-  CmdConf->setText(E(83));
-  CmdCansel->setText(E(133));
+  CheckILK->setText(E(EditorTxt::Interlock));
+  Frame10->setTitle(E(EditorTxt::ZoneFrame));
+  Label31->setText(E(EditorTxt::FwdZoneCaption));
+  Label33->setText(E(EditorTxt::RvsZoneCaption));
+  CmdConf->setText(E(EditorTxt::Store));
+  CmdCansel->setText(E(EditorTxt::Cancel));
 }
 
 void FormComEdit::ShowComParam() {

@@ -26,12 +26,13 @@
 #include "shell/QtText.h"
 
 using editors::EditorText;
+using editors::EditorTxt;
 using editors::kUsedRows;
 using editors::PosRow;
 
 namespace {
 
-QString E(int index) { return QString::fromStdString(EditorText(index)); }
+QString E(EditorTxt id) { return QString::fromStdString(EditorText(id)); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -309,26 +310,24 @@ void FormPosEdit::SetFonts() {
 
 void FormPosEdit::SetCaptions() {
   setWindowTitle(WindowTitle());
-  LblAxCap->setText(E(39));
-  LblPtCap->setText(E(46));
-  LblPgCap->setText(E(49));
-  for (const PosRow row : kUsedRows) {
-    if (editors::kRowCaptionIds[row] != 0) Label10[row]->setText(E(editors::kRowCaptionIds[row]));
-  }
+  LblAxCap->setText(E(EditorTxt::AxisCaption));
+  LblPtCap->setText(E(EditorTxt::PointCaption));
+  LblPgCap->setText(E(EditorTxt::PageCaption));
+  for (const PosRow row : kUsedRows) Label10[row]->setText(Q(core_.RowCaption(row)));
   Label3->setText(QStringLiteral("pulse"));
   Label18->setText(QStringLiteral("pulse"));
   Label7->setText(QStringLiteral("%"));
   Label19->setText(QString::fromUtf8(editors::kTurnsCaption));
-  CheckAccel->setText(E(66));
-  CheckIncre->setText(E(67));
-  CheckRotate->setText(E(64));
-  CheckStopper->setText(E(68));
-  FrameStopper->setTitle(E(69));
-  FrameStopDir->setTitle(E(70));
+  CheckAccel->setText(E(EditorTxt::MaxAccel));
+  CheckIncre->setText(E(EditorTxt::RelativeMove));
+  CheckRotate->setText(E(EditorTxt::EndlessRotation));
+  CheckStopper->setText(E(EditorTxt::PusherValid));
+  FrameStopper->setTitle(E(EditorTxt::PusherFrame));
+  FrameStopDir->setTitle(E(EditorTxt::PushDirFrame));
   OptCWRot->setText(QStringLiteral("CW"));
   OptCCWRot->setText(QStringLiteral("CCW"));
-  CommandOK->setText(E(83));
-  CommandCansel->setText(E(133));
+  CommandOK->setText(E(EditorTxt::Store));
+  CommandCansel->setText(E(EditorTxt::Cancel));
 }
 
 void FormPosEdit::ShowPosEdit() {

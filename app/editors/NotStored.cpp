@@ -6,13 +6,9 @@
 
 namespace editors {
 
-namespace {
-constexpr int kNotStoredMessage = 160;
-}  // namespace
-
 void TellNotStored(const std::string& caption, std::string_view text) {
   platform::Ui().MessageBox(caption + ": " + platform::MessageExcerpt(text) + "\n" +
-                                EditorText(kNotStoredMessage),
+                                EditorText(EditorTxt::NotStored),
                             platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, "");
 }
 

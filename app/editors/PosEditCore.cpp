@@ -28,13 +28,6 @@ constexpr double kSliderParts = 32768;
 constexpr double kPushAmountPulses = 32767;
 constexpr double kResetWidthPulses = 4;
 
-enum EditorTextId : int {
-  kUpperLimitMessage = 100,
-  kUpperLimitTitle = 101,
-  kLowerLimitMessage = 102,
-  kLowerLimitTitle = 103,
-};
-
 }  // namespace
 
 PosEditCore::Operation::Operation(PosEditCore& core) : core_(core) { ++core_.depth_; }
@@ -191,7 +184,22 @@ bool PosEditCore::RefusedNoNumber(int row, const std::string& typed) {
 }
 
 std::string PosEditCore::RowCaption(int row) const {
-  return row == kCurrentRow ? fields_.currentCaption : EditorText(kRowCaptionIds[row]);
+  switch (row) {
+    case kPositionRow:
+      return EditorText(EditorTxt::PositionCaption);
+    case kInPosRow:
+      return EditorText(EditorTxt::InPosCaption);
+    case kSpeedRow:
+      return EditorText(EditorTxt::SpeedCaption);
+    case kAccRow:
+      return EditorText(EditorTxt::AccCaption);
+    case kCurrentRow:
+      return fields_.currentCaption;
+    case kGainRow:
+      return EditorText(EditorTxt::GainCaption);
+    default:
+      return {};
+  }
 }
 
 void PosEditCore::CommitText(int row) {
@@ -263,7 +271,7 @@ void PosEditCore::CommitNumber(int row) {
 
 // ---- Position and in-position width -----------------------------------------------------------
 
-void PosEditCore::Warn(int message, int title) const {
+void PosEditCore::Warn(EditorTxt message, EditorTxt title) const {
   platform::Ui().MessageBox(EditorText(message), platform::MsgButtons::Ok,
                             platform::MsgIcon::Exclamation, EditorText(title));
 }
@@ -292,10 +300,10 @@ void PosEditCore::PlacePosition(double pos, bool relative, double margin) {
   }
   margin = std::min(margin, std::max(0.0, std::floor((high - low) / 2)));
   if (pos > high) {
-    Warn(kUpperLimitMessage, kUpperLimitTitle);
+    Warn(EditorTxt::UpperLimitMessage, EditorTxt::UpperLimitTitle);
     pos = high - margin;
   } else if (pos < low) {
-    Warn(kLowerLimitMessage, kLowerLimitTitle);
+    Warn(EditorTxt::LowerLimitMessage, EditorTxt::LowerLimitTitle);
     pos = low + margin;
   } else {
     pos = std::min(std::max(pos, low + margin), high - margin);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "axisdata/Units.h"
+#include "editors/EditorText.h"
 #include "editors/PointEditorSetup.h"
 #include "editors/PointModeFlags.h"
 
@@ -31,8 +32,6 @@ inline constexpr PosRow kUsedRows[] = {kPositionRow, kInPosRow,   kSpeedRow,
                                        kAccRow,      kCurrentRow, kGainRow};
 // Rows that also show their value in the display unit (Text4).
 inline constexpr int kUnitRows = 2;
-// Editor texts of the rows' captions (Label10); row 4 takes the unit set-up's caption.
-inline constexpr int kRowCaptionIds[kPosRows] = {50, 51, 52, 53, 0, 0, 56};
 
 // The servo gain slider's range: the gain is a byte of the point record.
 inline constexpr int kGainMaximum = 255;
@@ -169,6 +168,10 @@ class PosEditCore : public PointEditorView {
   std::int32_t PositionFromSlider() const;
   std::int32_t InPosFromSlider() const;
 
+  // The caption of the row (Label10): row 4 names the stop current or the pusher force, as the
+  // unit set-up of the axis says; row 5 has none.
+  std::string RowCaption(int row) const;
+
   // The fields as shown: on an extended page the base point's rows stay locked.
   PosEditFields Fields() const;
   bool PushLoaded() const { return pushLoaded_; }
@@ -205,13 +208,12 @@ class PosEditCore : public PointEditorView {
   void Finish();
   void ApplySetup(const PointEditorSetup& setup);
   void PlacePosition(double pos, bool relative, double margin);
-  void Warn(int message, int title) const;
+  void Warn(EditorTxt message, EditorTxt title) const;
   void SetValue(int row, std::string text);
   void RememberBeforeTyping(int row);
   // True, after a message and with the row's texts as before the typing, when `typed` (the
   // row's Text2 or Text4) is no number; a number makes the typing the row's own.
   bool RefusedNoNumber(int row, const std::string& typed);
-  std::string RowCaption(int row) const;
   void SetSlider(int row, double value);
   void CommitCode(int row, bool reformat);
   void CommitNumber(int row);

@@ -30,11 +30,6 @@ constexpr std::int32_t kRelativePushAmount = 200000;
 // SPOW holds the stop current with this value as 100 %.
 constexpr double kCurrentFullScale = 180;
 
-enum EditorTextId : int {
-  kStoreTitle = 83,
-  kStoreQuestion = 84,
-};
-
 // Where a point's words lie: the base point in AxisData and, on pages 1 and above, the index of
 // its position word in ExtPointData (the speed word follows). Nothing for arguments that address
 // no point.
@@ -174,9 +169,9 @@ WriteResult PosEditCore::WritePointData(std::int16_t axis, std::int16_t point, s
 
   PointWords words{};
   if (!ComputeWords(words)) return WriteResult::Refused;
-  const platform::MsgAnswer answer =
-      platform::Ui().MessageBox(EditorText(kStoreQuestion), platform::MsgButtons::OkCancel,
-                                platform::MsgIcon::Information, EditorText(kStoreTitle));
+  const platform::MsgAnswer answer = platform::Ui().MessageBox(
+      EditorText(EditorTxt::StoreQuestion), platform::MsgButtons::OkCancel,
+      platform::MsgIcon::Information, EditorText(EditorTxt::Store));
   if (answer != platform::MsgAnswer::Ok) return WriteResult::Cancelled;
 
   const auto base = PointValue(AxisData[axis], point);

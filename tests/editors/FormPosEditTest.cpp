@@ -24,6 +24,7 @@
 
 using namespace axisdata;
 using editors::EditorText;
+using editors::EditorTxt;
 using editors::kCurrentRow;
 using editors::kInPosRow;
 using editors::kPositionRow;
@@ -68,8 +69,8 @@ TEST_F(FormPosEditTest, TypedPositionsOutsideTheLimitsAreWarnedAboutAndClamped) 
     EXPECT_EQ(form.LblPtNum->text(), "3");
     Enter(form.Text2[kPositionRow], "12000");
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, EditorText(100));
-    EXPECT_EQ(ui.messages[0].title, EditorText(101));
+    EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::UpperLimitMessage));
+    EXPECT_EQ(ui.messages[0].title, EditorText(EditorTxt::UpperLimitTitle));
     EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(form.Text2[kPositionRow]->text(), " 10000");
     EXPECT_EQ(form.Text4[kPositionRow]->text(), "10000");
@@ -77,8 +78,8 @@ TEST_F(FormPosEditTest, TypedPositionsOutsideTheLimitsAreWarnedAboutAndClamped) 
 
     Enter(form.Text2[kPositionRow], "-5");
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text, EditorText(102));
-    EXPECT_EQ(ui.messages[1].title, EditorText(103));
+    EXPECT_EQ(ui.messages[1].text, EditorText(EditorTxt::LowerLimitMessage));
+    EXPECT_EQ(ui.messages[1].title, EditorText(EditorTxt::LowerLimitTitle));
     EXPECT_EQ(form.Text2[kPositionRow]->text(), " 0");
     EXPECT_EQ(form.HScroll2[kPositionRow]->value(), form.HScroll2[kPositionRow]->minimum());
   });
@@ -151,8 +152,8 @@ TEST_F(FormPosEditTest, CancelInTheConfirmationWritesNothingAndEndsTheEdit) {
     EXPECT_FALSE(Forms::IsLoaded(FormId::PosEdit));
   });
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, EditorText(84));
-  EXPECT_EQ(ui.messages[0].title, EditorText(83));
+  EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::StoreQuestion));
+  EXPECT_EQ(ui.messages[0].title, EditorText(EditorTxt::Store));
   EXPECT_EQ(ui.messages[0].buttons, platform::MsgButtons::OkCancel);
   EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Information);
   EXPECT_EQ(Words(), before);
