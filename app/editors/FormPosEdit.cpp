@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <initializer_list>
 #include <vector>
@@ -289,6 +290,12 @@ void FormPosEdit::Form_Load() {
 }
 
 void FormPosEdit::Form_Unload() { Detach(); }
+
+// The loads' warning comes once the window is up, so it stands over the point it is about.
+void FormPosEdit::showEvent(QShowEvent* event) {
+  shell::EditorDialog::showEvent(event);
+  QTimer::singleShot(0, this, [this] { core_.Shown(); });
+}
 
 void FormPosEdit::SetFonts() {
   setFont(shell::QtFont(shell::TitleFont));

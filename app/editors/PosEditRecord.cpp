@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "axisdata/AxisData.h"
 #include "axisdata/ConversionError.h"
@@ -116,7 +117,8 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
     position -= (span + 1) * turns;
   }
   fields_.turns = FormatWhole(turns);
-  ShowPosition(position, mode.relative);
+  loadWarning_ = PlacePosition(position, mode.relative, 0);
+  if (up_) Warn(std::exchange(loadWarning_, std::nullopt));
   SetInPosWidth(base[kINP]);
 
   const auto load = [this](int row, double value) {
@@ -135,6 +137,11 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
   LoadMode(mode);
   pageLocked_ = place->extIndex.has_value();
   fields_.pageShown = true;
+}
+
+void PosEditCore::Shown() {
+  up_ = true;
+  Warn(std::exchange(loadWarning_, std::nullopt));
 }
 
 // The mode flags onto the check boxes and options, with the handlers the changes run.

@@ -85,6 +85,33 @@ TEST_F(FormPosEditTest, TypedPositionsOutsideTheLimitsAreWarnedAboutAndClamped) 
   });
 }
 
+// Easy Edit in the point-table editor sets the three properties and reads the point once more,
+// each a load; the point selected before (5) lies below the limits, the one opened above them.
+TEST_F(FormPosEditTest, OpeningOnAPointBeyondTheLimitsWarnsOnceAboutThatPoint) {
+  SetAxis(kPulseMotor, 0, 10000);
+  Point()[kPCMD] = 12000;
+  Point(5)[kPCMD] = -50;
+  for (int opening = 1; opening <= 2; ++opening) {
+    CurPoint = 5;
+    FormPosEdit& form = Forms::Get<FormPosEdit>(FormId::PosEdit);
+    form.SetAxNum(kAxis);
+    form.SetPgNum(0);
+    form.SetPointNum(kPoint);
+    form.ReadPointData(CurAxis, CurPoint, CurPage);
+    PlayModal<FormPosEdit>(ui, form, [&](FormPosEdit& shown) {
+      ASSERT_EQ(ui.messages.size(), 1u) << "opening " << opening;
+      EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::UpperLimitMessage));
+      EXPECT_EQ(ui.messages[0].title, EditorText(EditorTxt::UpperLimitTitle));
+      EXPECT_EQ(shown.Text2[kPositionRow]->text(), " 10000");
+      Enter(shown.Text2[kPositionRow], "12000");  // a typed value is warned about as before
+      EXPECT_EQ(ui.messages.size(), 2u);
+      QTest::mouseClick(shown.CommandCansel, Qt::LeftButton);
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ui.messages.clear();
+  }
+}
+
 TEST_F(FormPosEditTest, RelativeSliderMiddleIsNoMove) {
   SetAxis(kPulseMotor, 0, 10000);
   ShowModalFor(0, [&](FormPosEdit& form) {

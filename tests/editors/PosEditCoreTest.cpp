@@ -175,6 +175,24 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{"RelativeBeyond", true, "-10001", "-10000", 0, Warned::BelowTheRange}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Before the editor shows, each load replaces the warning of the one before; the editor shown,
+// it gives the last one, and from then on a load warns at once.
+TEST_F(PosEditCoreTest, ALoadWarnsAboutTheLimitsWhenTheEditorIsUp) {
+  SetAxis(kPulseMotor, 0, 10000);
+  Point(5)[kPCMD] = -50;
+  Point()[kPCMD] = 12000;
+  editor->ReadPointData(kAxis, 5, 0);
+  Read();
+  Read();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(F().value[kPositionRow], " 10000");
+  editor->Shown();
+  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage)});
+  editor->ReadPointData(kAxis, 5, 0);
+  EXPECT_EQ(ui.Warnings(), (std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage),
+                                                     EditorText(EditorTxt::LowerLimitMessage)}));
+}
+
 TEST_F(PosEditCoreTest, APositionInTheDisplayUnitIsCheckedInPulses) {
   SetAxis(kUserLinear, 0, 10000);  // 0.008 mm a pulse
   Read();
@@ -725,6 +743,7 @@ TEST_F(PosEditCoreTest, TurnsAreSplitOffOnlyWhereAWriteAddsThemBack) {
   Point()[kMXAC] = 8;
   Point()[kPCMD] = 1073741829;
   Read();
+  editor->Shown();
   EXPECT_EQ(F().turns, "0");
   EXPECT_EQ(Number(kPositionRow), 1073741824);
   EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage)});
