@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 #include "axisdata/TransferLoop.h"
 #include "editors/EditorText.h"
 #include "editors/LeavingBox.h"
+#include "editors/TabOrder.h"
 #include "platform/DecimalSign.h"
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
@@ -51,6 +53,17 @@ QStringList DecimalsItems() {
 void SetText(QLineEdit* box, const std::string& text) {
   const QString q = Q(text);
   if (box->text() != q) box->setText(q);
+}
+
+// A box that takes no typing looks like it, the window's background behind its text, and the
+// Tab key passes it by; a click still reaches it, to copy its text.
+void SetTakesTyping(QLineEdit* box, bool typing) {
+  if (box->isReadOnly() == !typing) return;  // already so
+  box->setReadOnly(!typing);
+  box->setFocusPolicy(typing ? Qt::StrongFocus : Qt::ClickFocus);
+  QPalette palette;  // every role but Base as the box would have it
+  if (!typing) palette.setBrush(QPalette::Base, box->palette().window());
+  box->setPalette(palette);
 }
 
 void ShowAll(std::initializer_list<QWidget*> widgets, bool shown) {
@@ -121,14 +134,12 @@ FormComEdit::FormComEdit(QWidget* parent)
   for (QLabel*& label : Label22) label = new QLabel(FrmCoord);
   // The boxes show what the type decides; the lead is not stored and the home acceleration is
   // never written back, so typing there would change nothing that lasts.
-  for (QLineEdit* box : {Text7[0], Text7[1], Text8, TxtHomeAcc}) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);  // the first box the Tab key reaches is one to type in
-  }
+  for (QLineEdit* box : {Text7[0], Text7[1], Text8, TxtHomeAcc}) SetTakesTyping(box, false);
   Text7[1]->setAlignment(Qt::AlignLeft);
   // Enter in a box commits that box; it must not press a button as well.
   for (QPushButton* button : {CmdConf, CmdCansel}) button->setAutoDefault(false);
   BuildLayout();
+  SetTabOrder();
   ConnectBoxes();
   connect(ComboType, &QComboBox::activated, this, &FormComEdit::ComboType_Click);
   connect(ComboReso, &QComboBox::activated, this, &FormComEdit::ComboReso_Click);
@@ -224,6 +235,14 @@ void FormComEdit::BuildLayout() {
   layout->addLayout(columns);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // follows the groups that show
+}
+
+// Down the left column, then down the right one, then the buttons. The boxes that take no
+// typing keep their places, so Tab after a click into one goes on from there.
+void FormComEdit::SetTabOrder() {
+  editors::SetTabOrder({ComboType, ComboReso, Text7[0], Text7[1], Text8, FwdZoneTxt, RvsZoneTxt,
+                        TextFwdLimit, TextRvsLimit, Text5, CmbHomeSel, TxtHomeVel, TxtHomeAcc,
+                        Text3, CheckILK, CmdConf, CmdCansel});
 }
 
 void FormComEdit::ConnectBoxes() {
@@ -331,7 +350,7 @@ void FormComEdit::ShowComParam() {
   SetText(TextFwdLimit, f.fwdLimit);
   SetText(TextRvsLimit, f.rvsLimit);
   SetText(Text5, f.stroke);
-  Text5->setReadOnly(!f.strokeEditable);
+  SetTakesTyping(Text5, f.strokeEditable);
   SetText(FwdZoneTxt, f.fwdZone);
   SetText(RvsZoneTxt, f.rvsZone);
   SetText(TxtHomeVel, f.homeSpeed);

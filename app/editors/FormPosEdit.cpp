@@ -21,6 +21,7 @@
 #include "editors/ComEditCore.h"
 #include "editors/EditorText.h"
 #include "editors/LeavingBox.h"
+#include "editors/TabOrder.h"
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
 #include "shell/QtFonts.h"
@@ -227,7 +228,7 @@ void FormPosEdit::SetTabOrder() {
   }
   order.insert(order.end(), {CheckAccel, CheckIncre, CheckRotate, OptCWRot, OptCCWRot, CheckStopper,
                              OptionStopFwd, OptionStopRvs, CommandOK, CommandCansel});
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  editors::SetTabOrder(order);
 }
 
 void FormPosEdit::ConnectControls() {

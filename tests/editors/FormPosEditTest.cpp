@@ -17,6 +17,7 @@
 #include "PlayModal.h"
 #include "PosEditFixture.h"
 #include "ScriptedUi.h"
+#include "TabChain.h"
 #include "axisdata/Selection.h"
 #include "editors/FormComEdit.h"
 #include "editors/FormPosEdit.h"
@@ -233,6 +234,74 @@ TEST_F(FormPosEditTest, AnExtendedPageShowsItsNumberAndLocksTheBasePointRows) {
   });
   EXPECT_TRUE(ui.messages.empty());
 }
+
+// Tab goes row by row, each from left to right, then down the options' left column and the
+// pusher group beside it, then to the buttons; it passes what is hidden or disabled.
+struct TabCase {
+  const char* name;
+  int code;
+  std::int32_t mode;
+  std::function<NamedWidgets(FormPosEdit&)> stops;
+};
+
+void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
+
+class PosEditTabOrder : public FormPosEditTest, public testing::WithParamInterface<TabCase> {};
+
+TEST_P(PosEditTabOrder, FollowsTheLayout) {
+  const TabCase& c = GetParam();
+  SetAxis(c.code, 0, c.code == kRotary ? 35999 : 10000);
+  Point()[kMXAC] = c.mode;
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    const NamedWidgets stops = c.stops(form);
+    EXPECT_EQ(TabStops(stops), Names(stops));
+  });
+}
+
+NamedWidgets Buttons(FormPosEdit& f) {
+  return {{"CommandOK", f.CommandOK}, {"CommandCansel", f.CommandCansel}};
+}
+
+NamedWidgets Join(std::initializer_list<NamedWidgets> parts) {
+  NamedWidgets all;
+  for (const NamedWidgets& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, PosEditTabOrder,
+    testing::Values(
+        TabCase{"LinearPush", kUserLinear, 2,
+                [](FormPosEdit& f) {
+                  return Join({{{"Text2(0)", f.Text2[0]},
+                                {"Text4(0)", f.Text4[0]},
+                                {"Text2(1)", f.Text2[1]},
+                                {"Text2(2)", f.Text2[2]},
+                                {"Text2(3)", f.Text2[3]},
+                                {"Text2(4)", f.Text2[4]},
+                                {"Text2(6)", f.Text2[6]},
+                                {"CheckAccel", f.CheckAccel},
+                                {"CheckStopper", f.CheckStopper},
+                                {"OptionStopFwd", f.OptionStopFwd}},
+                               Buttons(f)});
+                }},
+        TabCase{"RotaryRelative", kRotary, 8,
+                [](FormPosEdit& f) {
+                  return Join({{{"Text2(0)", f.Text2[0]},
+                                {"Text4(0)", f.Text4[0]},
+                                {"Text6", f.Text6},
+                                {"Text2(1)", f.Text2[1]},
+                                {"Text4(1)", f.Text4[1]},
+                                {"Text2(2)", f.Text2[2]},
+                                {"Text2(3)", f.Text2[3]},
+                                {"Text2(6)", f.Text2[6]},
+                                {"CheckAccel", f.CheckAccel},
+                                {"CheckIncre", f.CheckIncre},
+                                {"CheckRotate", f.CheckRotate},
+                                {"CheckStopper", f.CheckStopper}},
+                               Buttons(f)});
+                }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Every caption gets the room it needs. With VUZ_SCREENSHOT_DIR set the dialog of a linear push
 // point and of a rotary relative point are saved there for a look.
