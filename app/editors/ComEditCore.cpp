@@ -32,19 +32,6 @@ constexpr double kSpeedCodeRpm = 0.2;  // r/min per speed code
 constexpr int kDecimalsPulses = 0;
 constexpr int kDecimalsUnits = 3;
 
-enum EditorTextId : int {
-  kStopCurrentCaption = 54,
-  kPushForceCaption = 57,
-  kPushFwdCaption = 71,
-  kPushRvsCaption = 72,
-  kEndFwdCaption = 73,
-  kEndRvsCaption = 74,
-  kZeroLeadMessage = 159,
-  kCatalogueHomeFirst = 226,  // 226, 227
-  kHomeModeCaption = 235,
-  kUserHomeFirst = 320,       // 320 .. 324
-};
-
 int ExpansionByte(const AxisWords& words) {
   return static_cast<int>((static_cast<std::uint32_t>(ExpansionWord(words)) >> 24) & 0xFF);
 }
@@ -170,9 +157,9 @@ void ComEditCore::SetUpPulseMotor() {
   fields_.strokeShown = fields_.strokeEditable = false;
   fields_.limitsShown = true;
   CatalogueModel = false;
-  point_.row4Caption = EditorText(kStopCurrentCaption);
-  point_.stopFwdCaption = EditorText(kPushFwdCaption);
-  point_.stopRvsCaption = EditorText(kPushRvsCaption);
+  point_.row4Caption = EditorText(EditorTxt::StopCurrentCaption);
+  point_.stopFwdCaption = EditorText(EditorTxt::PushFwd);
+  point_.stopRvsCaption = EditorText(EditorTxt::PushRvs);
   point_.speedMaximum = kPulseMotorSpeedMaximum;
   point_.accMaximum = kPulseMotorAccMaximum;
   point_.thrustMaximum = kPulseMotorThrustMaximum;
@@ -212,9 +199,9 @@ void ComEditCore::SetUpLinear(int code, int expansionByte) {
 }
 
 void ComEditCore::SetUpTypeTail(int code) {
-  point_.row4Caption = EditorText(kPushForceCaption);
-  point_.stopFwdCaption = EditorText(CatalogueModel ? kEndFwdCaption : kPushFwdCaption);
-  point_.stopRvsCaption = EditorText(CatalogueModel ? kEndRvsCaption : kPushRvsCaption);
+  point_.row4Caption = EditorText(EditorTxt::PushForceCaption);
+  point_.stopFwdCaption = EditorText(CatalogueModel ? EditorTxt::EndFwd : EditorTxt::PushFwd);
+  point_.stopRvsCaption = EditorText(CatalogueModel ? EditorTxt::EndRvs : EditorTxt::PushRvs);
   SetHomeSel();
   RefreshUnits();
   point_.speedMaximum = static_cast<std::int16_t>(RoundHalfEven(GetMaxSpeed(code) / kSpeedCodeRpm));
@@ -265,19 +252,19 @@ void ComEditCore::SetHomeSel() {
   fields_.homeListShown = false;
   fields_.homeItems.clear();
   fields_.homeIndex = -1;
-  fields_.homeCaption = EditorText(kHomeModeCaption);
+  fields_.homeCaption = EditorText(EditorTxt::HomeModeCaption);
   if (CatalogueModel) {
     // The home side follows from the limits (RefreshLimitScales selects it).
-    for (int i = 0; i < static_cast<int>(std::size(kCatalogueHomeModes)); ++i) {
-      fields_.homeItems.push_back(EditorText(kCatalogueHomeFirst + i));
+    for (const HomeEntry& entry : kCatalogueHomes) {
+      fields_.homeItems.push_back(EditorText(entry.item));
     }
     fields_.pushShown = fields_.homingShown = true;
   } else {
     // Entry 0 (mode 0) also stands for every mode the list does not hold.
     fields_.homeIndex = 0;
-    for (int i = 0; i < static_cast<int>(std::size(kUserHomeModes)); ++i) {
-      fields_.homeItems.push_back(EditorText(kUserHomeFirst + i));
-      if (kUserHomeModes[i] == homeMode_) fields_.homeIndex = i;
+    for (int i = 0; i < static_cast<int>(std::size(kUserHomes)); ++i) {
+      fields_.homeItems.push_back(EditorText(kUserHomes[i].item));
+      if (kUserHomes[i].mode == homeMode_) fields_.homeIndex = i;
     }
     fields_.pushShown = fields_.homeIndex >= kFirstPushHomeEntry;
     fields_.homingShown = fields_.homeIndex != 0;
@@ -294,7 +281,7 @@ void ComEditCore::RefreshUnits() {
   const double lead = NumberOrZero(fields_.lead);
   const double resolution = NumberOrZero(fields_.resolution);
   if (lead == 0 || resolution == 0) {
-    platform::Ui().MessageBox(EditorText(kZeroLeadMessage), platform::MsgButtons::Ok,
+    platform::Ui().MessageBox(EditorText(EditorTxt::ZeroLead), platform::MsgButtons::Ok,
                               platform::MsgIcon::Exclamation, "");
     return;
   }

@@ -8,6 +8,7 @@
 #include "axisdata/AxisData.h"
 #include "axisdata/EditorViews.h"
 #include "axisdata/UnitControls.h"
+#include "editors/EditorText.h"
 #include "editors/PointEditorSetup.h"
 
 // The common-parameter editor without its window: it reads an axis's common block into the
@@ -140,10 +141,20 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
 
   // Word 40 bit of the interlock.
   static constexpr std::int32_t kInterlockBit = 8;
-  // Home-mode words (word 38) by home-list entry: user types, and the home end of a catalogue
-  // model. User entries 1-4 move to home, 3 and 4 against a stopper with the push current.
-  static constexpr std::int32_t kUserHomeModes[] = {0, 5, 6, 7, 8};
-  static constexpr std::int32_t kCatalogueHomeModes[] = {8, 7};
+  // The home lists with the home-mode word (word 38) of each entry: user types, and the home
+  // end of a catalogue model. User entries 1-4 move to home, 3 and 4 against a stopper with the
+  // push current.
+  struct HomeEntry {
+    EditorTxt item;
+    std::int32_t mode;
+  };
+  static constexpr HomeEntry kUserHomes[] = {
+      {EditorTxt::HomeAtCurrent, 0},    {EditorTxt::HomeInhPlusEdge, 5},
+      {EditorTxt::HomeInhMinusEdge, 6}, {EditorTxt::HomeStopperPlus, 7},
+      {EditorTxt::HomeStopperMinus, 8},
+  };
+  static constexpr HomeEntry kCatalogueHomes[] = {{EditorTxt::HomeForwardEnd, 8},
+                                                  {EditorTxt::HomeReverseEnd, 7}};
   static constexpr int kFirstPushHomeEntry = 3;
   static constexpr int kReverseEndEntry = 1;
 

@@ -22,19 +22,11 @@ using namespace axisdata;
 constexpr std::int32_t kHomeMarginPulses = 8;
 constexpr std::int32_t kMinStrokePulses = 32;
 
-enum EditorTextId : int {
-  kFwdLimitCaption = 233,
-  kRvsLimitCaption = 234,
-  kFwdZoneCaption = 238,
-  kRvsZoneCaption = 239,
-  kHomeSpeedCaption = 327,
-  kHomeCurrentCaption = 329,
-};
-
 // Converts one box (convert gives its value or throws); on failure tells the user which box
 // held the text and that nothing was stored.
 template <class Convert>
-bool ReadBox(const std::string& text, int caption, Convert convert, std::int32_t& value) {
+bool ReadBox(const std::string& text, EditorTxt caption, Convert convert,
+             std::int32_t& value) {
   try {
     value = convert();
     return true;
@@ -195,19 +187,19 @@ void ComEditCore::CheckILK_Click(bool checked) {
 
 std::optional<ComEditCore::BoxValues> ComEditCore::ReadBoxes() {
   BoxValues v{};
-  const auto read = [this](ComBox box, int caption, auto convert, std::int32_t& value) {
+  const auto read = [this](ComBox box, EditorTxt caption, auto convert, std::int32_t& value) {
     return ReadBox(Text(box), caption, [&] { return BoxValue(box, convert); }, value);
   };
   const auto pulses = [](const std::string& text) { return UnitToPulses(text); };
   const auto speed = [](const std::string& text) { return TextToSpeedCode(text); };
   const auto current = [](const std::string& text) { return HomeCurrentWord(text); };
   const bool complete =
-      read(ComBox::FwdLimit, kFwdLimitCaption, pulses, v.fwdLimit) &&
-      read(ComBox::RvsLimit, kRvsLimitCaption, pulses, v.rvsLimit) &&
-      read(ComBox::FwdZone, kFwdZoneCaption, pulses, v.fwdZone) &&
-      read(ComBox::RvsZone, kRvsZoneCaption, pulses, v.rvsZone) &&
-      read(ComBox::HomeSpeed, kHomeSpeedCaption, speed, v.homeSpeed) &&
-      read(ComBox::HomeCurrent, kHomeCurrentCaption, current, v.homeCurrent);
+      read(ComBox::FwdLimit, EditorTxt::FwdLimitCaption, pulses, v.fwdLimit) &&
+      read(ComBox::RvsLimit, EditorTxt::RvsLimitCaption, pulses, v.rvsLimit) &&
+      read(ComBox::FwdZone, EditorTxt::FwdZoneCaption, pulses, v.fwdZone) &&
+      read(ComBox::RvsZone, EditorTxt::RvsZoneCaption, pulses, v.rvsZone) &&
+      read(ComBox::HomeSpeed, EditorTxt::HomeSpeedCaption, speed, v.homeSpeed) &&
+      read(ComBox::HomeCurrent, EditorTxt::HomeCurrentCaption, current, v.homeCurrent);
   if (!complete) return std::nullopt;
   return v;
 }
@@ -246,10 +238,10 @@ bool ComEditCore::StoreComParam(std::int16_t axis) {
   words[kHomeCurrentWord] = v->homeCurrent;
   const int home = fields_.homeIndex;
   if (CatalogueModel) {
-    words[kHomeModeWord] = kCatalogueHomeModes[home == kReverseEndEntry ? 1 : 0];
+    words[kHomeModeWord] = kCatalogueHomes[home == kReverseEndEntry ? 1 : 0].mode;
   } else {
-    const bool listed = home >= 0 && home < static_cast<int>(std::size(kUserHomeModes));
-    words[kHomeModeWord] = listed ? kUserHomeModes[home] : 0;
+    const bool listed = home >= 0 && home < static_cast<int>(std::size(kUserHomes));
+    words[kHomeModeWord] = listed ? kUserHomes[home].mode : 0;
   }
   AxisUnsaved[axis] = AxisUnsent[axis] = true;
   return true;

@@ -1,11 +1,13 @@
 #pragma once
 #include <span>
 
-// The editors' texts of each language, as (index, text) rows.
+#include "editors/EditorText.h"
+
+// The editors' texts of each language, as (id, text) rows.
 namespace editors {
 
 struct EditorTextRow {
-  int index;
+  EditorTxt id;
   const char* text;
 };
 

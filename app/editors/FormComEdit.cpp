@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 #include "axisdata/TransferLoop.h"
 #include "editors/EditorText.h"
 #include "editors/LeavingBox.h"
+#include "editors/TabOrder.h"
 #include "platform/DecimalSign.h"
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
@@ -25,10 +27,11 @@
 
 using editors::ComBox;
 using editors::EditorText;
+using editors::EditorTxt;
 
 namespace {
 
-QString E(int index) { return QString::fromStdString(EditorText(index)); }
+QString E(EditorTxt id) { return QString::fromStdString(EditorText(id)); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -50,6 +53,17 @@ QStringList DecimalsItems() {
 void SetText(QLineEdit* box, const std::string& text) {
   const QString q = Q(text);
   if (box->text() != q) box->setText(q);
+}
+
+// A box that takes no typing looks like it, the window's background behind its text, and the
+// Tab key passes it by; a click still reaches it, to copy its text.
+void SetTakesTyping(QLineEdit* box, bool typing) {
+  if (box->isReadOnly() == !typing) return;  // already so
+  box->setReadOnly(!typing);
+  box->setFocusPolicy(typing ? Qt::StrongFocus : Qt::ClickFocus);
+  QPalette palette;  // every role but Base as the box would have it
+  if (!typing) palette.setBrush(QPalette::Base, box->palette().window());
+  box->setPalette(palette);
 }
 
 void ShowAll(std::initializer_list<QWidget*> widgets, bool shown) {
@@ -120,14 +134,12 @@ FormComEdit::FormComEdit(QWidget* parent)
   for (QLabel*& label : Label22) label = new QLabel(FrmCoord);
   // The boxes show what the type decides; the lead is not stored and the home acceleration is
   // never written back, so typing there would change nothing that lasts.
-  for (QLineEdit* box : {Text7[0], Text7[1], Text8, TxtHomeAcc}) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);  // the first box the Tab key reaches is one to type in
-  }
+  for (QLineEdit* box : {Text7[0], Text7[1], Text8, TxtHomeAcc}) SetTakesTyping(box, false);
   Text7[1]->setAlignment(Qt::AlignLeft);
   // Enter in a box commits that box; it must not press a button as well.
   for (QPushButton* button : {CmdConf, CmdCansel}) button->setAutoDefault(false);
   BuildLayout();
+  SetTabOrder();
   ConnectBoxes();
   connect(ComboType, &QComboBox::activated, this, &FormComEdit::ComboType_Click);
   connect(ComboReso, &QComboBox::activated, this, &FormComEdit::ComboReso_Click);
@@ -225,6 +237,14 @@ void FormComEdit::BuildLayout() {
   layout->setSizeConstraint(QLayout::SetFixedSize);  // follows the groups that show
 }
 
+// Down the left column, then down the right one, then the buttons. The boxes that take no
+// typing keep their places, so Tab after a click into one goes on from there.
+void FormComEdit::SetTabOrder() {
+  editors::SetTabOrder({ComboType, ComboReso, Text7[0], Text7[1], Text8, FwdZoneTxt, RvsZoneTxt,
+                        TextFwdLimit, TextRvsLimit, Text5, CmbHomeSel, TxtHomeVel, TxtHomeAcc,
+                        Text3, CheckILK, CmdConf, CmdCansel});
+}
+
 void FormComEdit::ConnectBoxes() {
   const std::map<QLineEdit*, ComBox> boxes = {
       {TextFwdLimit, ComBox::FwdLimit}, {TextRvsLimit, ComBox::RvsLimit},
@@ -252,7 +272,8 @@ bool FormComEdit::eventFilter(QObject* watched, QEvent* event) {
 void FormComEdit::Form_Load() {
   SetFonts();
   SetCaptions();
-  ComboType->addItems({E(61), E(62), E(63)});
+  ComboType->addItems(
+      {E(EditorTxt::LinearType), E(EditorTxt::RotaryType), E(EditorTxt::AnyType)});
   ComboReso->addItems(DecimalsItems());
   ShowComParam();
   adjustSize();
@@ -274,28 +295,33 @@ void FormComEdit::SetFonts() {
 
 void FormComEdit::SetCaptions() {
   setWindowTitle(WindowTitle());
-  LblAxCap->setText(E(39));
-  LblTypeCap->setText(E(349));
-  LblType->setText(E(60));
-  LblReso->setText(E(225));
-  FrmCoord->setTitle(E(232));
-  const int label22[] = {228, 229, 230, 231, 230, 325};
+  LblAxCap->setText(E(EditorTxt::AxisCaption));
+  LblTypeCap->setText(E(EditorTxt::TypeCaption));
+  LblType->setText(E(EditorTxt::ActuatorTypeCaption));
+  LblReso->setText(E(EditorTxt::DecimalsCaption));
+  FrmCoord->setTitle(E(EditorTxt::CoordinateFrame));
+  const EditorTxt label22[] = {EditorTxt::Pitch,
+                               EditorTxt::Unit,
+                               EditorTxt::PerMotorRevolution,
+                               EditorTxt::MotorResolution,
+                               EditorTxt::PerMotorRevolution,
+                               EditorTxt::Acceleration};
   for (int i = 0; i < static_cast<int>(Label22.size()); ++i) Label22[i]->setText(E(label22[i]));
-  LblFwdLimit->setText(E(233));
-  LblRvsLimit->setText(E(234));
-  Label29->setText(E(236));
-  LblHomeSel->setText(E(235));
-  Frame3->setTitle(E(326));
-  Label8->setText(E(327));
-  Label9->setText(E(328));
-  LblODPW->setText(E(329));
+  LblFwdLimit->setText(E(EditorTxt::FwdLimitCaption));
+  LblRvsLimit->setText(E(EditorTxt::RvsLimitCaption));
+  Label29->setText(E(EditorTxt::StrokeCaption));
+  LblHomeSel->setText(E(EditorTxt::HomeModeCaption));
+  Frame3->setTitle(E(EditorTxt::HomingFrame));
+  Label8->setText(E(EditorTxt::HomeSpeedCaption));
+  Label9->setText(E(EditorTxt::HomeAccCaption));
+  LblODPW->setText(E(EditorTxt::HomeCurrentCaption));
   Label5->setText(QStringLiteral("%"));
-  CheckILK->setText(E(224));
-  Frame10->setTitle(E(237));
-  Label31->setText(E(238));
-  Label33->setText(E(239));
-  CmdConf->setText(E(83));
-  CmdCansel->setText(E(133));
+  CheckILK->setText(E(EditorTxt::Interlock));
+  Frame10->setTitle(E(EditorTxt::ZoneFrame));
+  Label31->setText(E(EditorTxt::FwdZoneCaption));
+  Label33->setText(E(EditorTxt::RvsZoneCaption));
+  CmdConf->setText(E(EditorTxt::Store));
+  CmdCansel->setText(E(EditorTxt::Cancel));
 }
 
 void FormComEdit::ShowComParam() {
@@ -324,7 +350,7 @@ void FormComEdit::ShowComParam() {
   SetText(TextFwdLimit, f.fwdLimit);
   SetText(TextRvsLimit, f.rvsLimit);
   SetText(Text5, f.stroke);
-  Text5->setReadOnly(!f.strokeEditable);
+  SetTakesTyping(Text5, f.strokeEditable);
   SetText(FwdZoneTxt, f.fwdZone);
   SetText(RvsZoneTxt, f.rvsZone);
   SetText(TxtHomeVel, f.homeSpeed);

@@ -94,6 +94,7 @@ class FormComEdit : public shell::EditorDialog,
 
  private:
   void BuildLayout();
+  void SetTabOrder();
   void ConnectBoxes();
   void SetFonts();
   void SetCaptions();

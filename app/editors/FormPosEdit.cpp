@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <initializer_list>
 #include <vector>
@@ -20,18 +21,20 @@
 #include "editors/ComEditCore.h"
 #include "editors/EditorText.h"
 #include "editors/LeavingBox.h"
+#include "editors/TabOrder.h"
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
 #include "shell/QtFonts.h"
 #include "shell/QtText.h"
 
 using editors::EditorText;
+using editors::EditorTxt;
 using editors::kUsedRows;
 using editors::PosRow;
 
 namespace {
 
-QString E(int index) { return QString::fromStdString(EditorText(index)); }
+QString E(EditorTxt id) { return QString::fromStdString(EditorText(id)); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -225,7 +228,7 @@ void FormPosEdit::SetTabOrder() {
   }
   order.insert(order.end(), {CheckAccel, CheckIncre, CheckRotate, OptCWRot, OptCCWRot, CheckStopper,
                              OptionStopFwd, OptionStopRvs, CommandOK, CommandCansel});
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  editors::SetTabOrder(order);
 }
 
 void FormPosEdit::ConnectControls() {
@@ -289,6 +292,12 @@ void FormPosEdit::Form_Load() {
 
 void FormPosEdit::Form_Unload() { Detach(); }
 
+// The loads' warning comes once the window is up, so it stands over the point it is about.
+void FormPosEdit::showEvent(QShowEvent* event) {
+  shell::EditorDialog::showEvent(event);
+  QTimer::singleShot(0, this, [this] { core_.Shown(); });
+}
+
 void FormPosEdit::SetFonts() {
   setFont(shell::QtFont(shell::TitleFont));
   const QFont ui = shell::QtFont(shell::UiFont);
@@ -309,26 +318,24 @@ void FormPosEdit::SetFonts() {
 
 void FormPosEdit::SetCaptions() {
   setWindowTitle(WindowTitle());
-  LblAxCap->setText(E(39));
-  LblPtCap->setText(E(46));
-  LblPgCap->setText(E(49));
-  for (const PosRow row : kUsedRows) {
-    if (editors::kRowCaptionIds[row] != 0) Label10[row]->setText(E(editors::kRowCaptionIds[row]));
-  }
+  LblAxCap->setText(E(EditorTxt::AxisCaption));
+  LblPtCap->setText(E(EditorTxt::PointCaption));
+  LblPgCap->setText(E(EditorTxt::PageCaption));
+  for (const PosRow row : kUsedRows) Label10[row]->setText(Q(core_.RowCaption(row)));
   Label3->setText(QStringLiteral("pulse"));
   Label18->setText(QStringLiteral("pulse"));
   Label7->setText(QStringLiteral("%"));
   Label19->setText(QString::fromUtf8(editors::kTurnsCaption));
-  CheckAccel->setText(E(66));
-  CheckIncre->setText(E(67));
-  CheckRotate->setText(E(64));
-  CheckStopper->setText(E(68));
-  FrameStopper->setTitle(E(69));
-  FrameStopDir->setTitle(E(70));
+  CheckAccel->setText(E(EditorTxt::MaxAccel));
+  CheckIncre->setText(E(EditorTxt::RelativeMove));
+  CheckRotate->setText(E(EditorTxt::EndlessRotation));
+  CheckStopper->setText(E(EditorTxt::PusherValid));
+  FrameStopper->setTitle(E(EditorTxt::PusherFrame));
+  FrameStopDir->setTitle(E(EditorTxt::PushDirFrame));
   OptCWRot->setText(QStringLiteral("CW"));
   OptCCWRot->setText(QStringLiteral("CCW"));
-  CommandOK->setText(E(83));
-  CommandCansel->setText(E(133));
+  CommandOK->setText(E(EditorTxt::Store));
+  CommandCansel->setText(E(EditorTxt::Cancel));
 }
 
 void FormPosEdit::ShowPosEdit() {

@@ -83,6 +83,7 @@ class FormPosEdit : public shell::EditorDialog, public LoadableForm, public edit
  protected:
   void Cancel() override { CommandCansel_Click(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildLayout();

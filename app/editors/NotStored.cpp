@@ -6,13 +6,9 @@
 
 namespace editors {
 
-namespace {
-constexpr int kNotStoredMessage = 160;
-}  // namespace
-
 void TellNotStored(const std::string& caption, std::string_view text) {
   platform::Warn(caption + ": " + platform::MessageExcerpt(text) + "\n" +
-                 EditorText(kNotStoredMessage));
+                 EditorText(EditorTxt::NotStored));
 }
 
 }  // namespace editors

@@ -28,13 +28,6 @@ constexpr double kSliderParts = 32768;
 constexpr double kPushAmountPulses = 32767;
 constexpr double kResetWidthPulses = 4;
 
-enum EditorTextId : int {
-  kUpperLimitMessage = 100,
-  kUpperLimitTitle = 101,
-  kLowerLimitMessage = 102,
-  kLowerLimitTitle = 103,
-};
-
 }  // namespace
 
 PosEditCore::Operation::Operation(PosEditCore& core) : core_(core) { ++core_.depth_; }
@@ -191,7 +184,22 @@ bool PosEditCore::RefusedNoNumber(int row, const std::string& typed) {
 }
 
 std::string PosEditCore::RowCaption(int row) const {
-  return row == kCurrentRow ? fields_.currentCaption : EditorText(kRowCaptionIds[row]);
+  switch (row) {
+    case kPositionRow:
+      return EditorText(EditorTxt::PositionCaption);
+    case kInPosRow:
+      return EditorText(EditorTxt::InPosCaption);
+    case kSpeedRow:
+      return EditorText(EditorTxt::SpeedCaption);
+    case kAccRow:
+      return EditorText(EditorTxt::AccCaption);
+    case kCurrentRow:
+      return fields_.currentCaption;
+    case kGainRow:
+      return EditorText(EditorTxt::GainCaption);
+    default:
+      return {};
+  }
 }
 
 void PosEditCore::CommitText(int row) {
@@ -263,23 +271,28 @@ void PosEditCore::CommitNumber(int row) {
 
 // ---- Position and in-position width -----------------------------------------------------------
 
-void PosEditCore::Warn(int message, int title) const {
-  platform::Ui().MessageBox(EditorText(message), platform::MsgButtons::Ok,
-                            platform::MsgIcon::Exclamation, EditorText(title));
+void PosEditCore::Warn(const std::optional<LimitWarning>& warning) {
+  if (!warning) return;
+  platform::Ui().MessageBox(EditorText(warning->message), platform::MsgButtons::Ok,
+                            platform::MsgIcon::Exclamation, EditorText(warning->title));
 }
 
-void PosEditCore::ShowPosition(double pos, bool relative) { PlacePosition(pos, relative, 0); }
+void PosEditCore::ShowPosition(double pos, bool relative) {
+  const Operation op(*this);
+  Warn(PlacePosition(pos, relative, 0));
+}
 
 void PosEditCore::CheckPosition(double pos, bool relative) {
+  const Operation op(*this);
   const bool keepMargin = !relative && CatalogueModel;
-  PlacePosition(pos, relative, keepMargin ? ComEdit().PointSetup().limitMargin : 0);
+  Warn(PlacePosition(pos, relative, keepMargin ? ComEdit().PointSetup().limitMargin : 0));
 }
 
-// A position beyond the range of the move is warned about; within it, a position closer to
+// A position beyond the range of the move calls for a warning; within it, a position closer to
 // an end than `margin` is moved in silently. A position beyond an end lands `margin` inside it
 // as well, so the clamped value never lies further out than one typed just inside the end.
-void PosEditCore::PlacePosition(double pos, bool relative, double margin) {
-  const Operation op(*this);
+std::optional<PosEditCore::LimitWarning> PosEditCore::PlacePosition(double pos, bool relative,
+                                                                   double margin) {
   double low = FwdLimitPulses;
   double high = RvsLimitPulses;
   if (relative) {
@@ -291,11 +304,12 @@ void PosEditCore::PlacePosition(double pos, bool relative, double margin) {
     fields_.turns.assign(1, '0');
   }
   margin = std::min(margin, std::max(0.0, std::floor((high - low) / 2)));
+  std::optional<LimitWarning> warning;
   if (pos > high) {
-    Warn(kUpperLimitMessage, kUpperLimitTitle);
+    warning = LimitWarning{EditorTxt::UpperLimitMessage, EditorTxt::UpperLimitTitle};
     pos = high - margin;
   } else if (pos < low) {
-    Warn(kLowerLimitMessage, kLowerLimitTitle);
+    warning = LimitWarning{EditorTxt::LowerLimitMessage, EditorTxt::LowerLimitTitle};
     pos = low + margin;
   } else {
     pos = std::min(std::max(pos, low + margin), high - margin);
@@ -304,6 +318,7 @@ void PosEditCore::PlacePosition(double pos, bool relative, double margin) {
                                  : (pos - SliderOffset) * kSliderParts / SliderSpan;
   SetSlider(kPositionRow, RoundHalfEven(ClampToIntRange(slider)));
   SetValue(kPositionRow, FormatSignPlace(RoundHalfEven(pos)));
+  return warning;
 }
 
 // The width is held in steps of the slider (InpSliderScale / 32768 pulses), at least one step:

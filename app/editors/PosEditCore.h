@@ -5,6 +5,7 @@
 #include <string>
 
 #include "axisdata/Units.h"
+#include "editors/EditorText.h"
 #include "editors/PointEditorSetup.h"
 #include "editors/PointModeFlags.h"
 
@@ -31,8 +32,6 @@ inline constexpr PosRow kUsedRows[] = {kPositionRow, kInPosRow,   kSpeedRow,
                                        kAccRow,      kCurrentRow, kGainRow};
 // Rows that also show their value in the display unit (Text4).
 inline constexpr int kUnitRows = 2;
-// Editor texts of the rows' captions (Label10); row 4 takes the unit set-up's caption.
-inline constexpr int kRowCaptionIds[kPosRows] = {50, 51, 52, 53, 0, 0, 56};
 
 // The servo gain slider's range: the gain is a byte of the point record.
 inline constexpr int kGainMaximum = 255;
@@ -130,8 +129,13 @@ class PosEditCore : public PointEditorView {
   // Fills the editor from the point (axis 0-16, point 0-15, page 0 or an extended page of the
   // axis; anything else is ignored). Pages 1 and above take position and speed from
   // ExtPointData, everything else from the base point, and lock the base point's rows until a
-  // point of page 0 is read.
+  // point of page 0 is read. A position beyond the soft limits is clamped; its warning waits for
+  // Shown while the editor is not up yet.
   void ReadPointData(std::int16_t axis, std::int16_t point, std::int16_t page);
+  // The editor is up. A caller loads the point several times before it shows the editor (PgNum,
+  // PointNum and ReadPointData each load it, the first with the point selected before), so the
+  // warning of the last load is given here, once per opening; later loads warn at once.
+  void Shown();
   // Brings the fields into their ranges, asks for confirmation and writes the point, setting the
   // axis's or the extended points' bookkeeping flags. A row that holds no number, and whole
   // turns that would take the position beyond 32 bits or that are no number, are refused with a
@@ -169,6 +173,10 @@ class PosEditCore : public PointEditorView {
   std::int32_t PositionFromSlider() const;
   std::int32_t InPosFromSlider() const;
 
+  // The caption of the row (Label10): row 4 names the stop current or the pusher force, as the
+  // unit set-up of the axis says; row 5 has none.
+  std::string RowCaption(int row) const;
+
   // The fields as shown: on an extended page the base point's rows stay locked.
   PosEditFields Fields() const;
   bool PushLoaded() const { return pushLoaded_; }
@@ -192,6 +200,11 @@ class PosEditCore : public PointEditorView {
     PosEditCore& core_;
   };
 
+  // The message of a position beyond the range of its move.
+  struct LimitWarning {
+    EditorTxt message, title;
+  };
+
   // A row's texts before the user began typing into it.
   struct RowTexts {
     std::string value, unitValue;
@@ -204,14 +217,14 @@ class PosEditCore : public PointEditorView {
 
   void Finish();
   void ApplySetup(const PointEditorSetup& setup);
-  void PlacePosition(double pos, bool relative, double margin);
-  void Warn(int message, int title) const;
+  // Row 0 from the position, clamped to the range of the move; the warning it calls for, if any.
+  std::optional<LimitWarning> PlacePosition(double pos, bool relative, double margin);
+  static void Warn(const std::optional<LimitWarning>& warning);
   void SetValue(int row, std::string text);
   void RememberBeforeTyping(int row);
   // True, after a message and with the row's texts as before the typing, when `typed` (the
   // row's Text2 or Text4) is no number; a number makes the typing the row's own.
   bool RefusedNoNumber(int row, const std::string& typed);
-  std::string RowCaption(int row) const;
   void SetSlider(int row, double value);
   void CommitCode(int row, bool reformat);
   void CommitNumber(int row);
@@ -226,6 +239,8 @@ class PosEditCore : public PointEditorView {
   PosEditFields fields_;
   bool pushLoaded_ = false;  // PushLoaded: the point was loaded as a push point
   bool pageLocked_ = false;  // the last point read lies on an extended page
+  bool up_ = false;          // the editor is shown (Shown)
+  std::optional<LimitWarning> loadWarning_;  // of the last load, held until the editor is up
   std::array<std::optional<RowTexts>, kPosRows> beforeTyping_;
 
   PosEditView* view_ = nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "axisdata/AxisData.h"
 #include "axisdata/ConversionError.h"
@@ -29,11 +30,6 @@ constexpr double kTurnsSpanLimit = 1073741824;
 constexpr std::int32_t kRelativePushAmount = 200000;
 // SPOW holds the stop current with this value as 100 %.
 constexpr double kCurrentFullScale = 180;
-
-enum EditorTextId : int {
-  kStoreTitle = 83,
-  kStoreQuestion = 84,
-};
 
 // Where a point's words lie: the base point in AxisData and, on pages 1 and above, the index of
 // its position word in ExtPointData (the speed word follows). Nothing for arguments that address
@@ -121,7 +117,8 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
     position -= (span + 1) * turns;
   }
   fields_.turns = FormatWhole(turns);
-  ShowPosition(position, mode.relative);
+  loadWarning_ = PlacePosition(position, mode.relative, 0);
+  if (up_) Warn(std::exchange(loadWarning_, std::nullopt));
   SetInPosWidth(base[kINP]);
 
   const auto load = [this](int row, double value) {
@@ -140,6 +137,11 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
   LoadMode(mode);
   pageLocked_ = place->extIndex.has_value();
   fields_.pageShown = true;
+}
+
+void PosEditCore::Shown() {
+  up_ = true;
+  Warn(std::exchange(loadWarning_, std::nullopt));
 }
 
 // The mode flags onto the check boxes and options, with the handlers the changes run.
@@ -174,9 +176,9 @@ WriteResult PosEditCore::WritePointData(std::int16_t axis, std::int16_t point, s
 
   PointWords words{};
   if (!ComputeWords(words)) return WriteResult::Refused;
-  const platform::MsgAnswer answer =
-      platform::Ui().MessageBox(EditorText(kStoreQuestion), platform::MsgButtons::OkCancel,
-                                platform::MsgIcon::Information, EditorText(kStoreTitle));
+  const platform::MsgAnswer answer = platform::Ui().MessageBox(
+      EditorText(EditorTxt::StoreQuestion), platform::MsgButtons::OkCancel,
+      platform::MsgIcon::Information, EditorText(EditorTxt::Store));
   if (answer != platform::MsgAnswer::Ok) return WriteResult::Cancelled;
 
   const auto base = PointValue(AxisData[axis], point);

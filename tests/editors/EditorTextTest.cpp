@@ -6,10 +6,14 @@
 #include <set>
 #include <string>
 
-using editors::EditorText;
 using editors::FillEditorText;
 
 namespace {
+
+// The table by its own numbering.
+const std::string& EditorText(int index) {
+  return editors::EditorText(static_cast<editors::EditorTxt>(index));
+}
 
 // Every index the two editors read.
 const std::set<int> kReadIndices = {

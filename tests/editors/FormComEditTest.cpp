@@ -14,6 +14,7 @@
 #include "ComEditFixture.h"
 #include "PlayModal.h"
 #include "ScriptedUi.h"
+#include "TabChain.h"
 #include "axisdata/Units.h"
 #include "editors/FormComEdit.h"
 #include "shell/Forms.h"
@@ -204,6 +205,80 @@ TEST_F(FormComEditTest, EscapeCancels) {
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(Forms::IsLoaded(FormId::ComEdit));
   });
+}
+
+// Tab goes down the left column, then down the right one, then to the buttons; it passes the
+// boxes that take no typing and the lists a type fixes.
+struct TabCase {
+  const char* name;
+  int code;
+  std::function<NamedWidgets(FormComEdit&)> stops;
+};
+
+void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
+
+class ComEditTabOrder : public FormComEditTest, public testing::WithParamInterface<TabCase> {};
+
+TEST_P(ComEditTabOrder, FollowsTheLayout) {
+  const TabCase& c = GetParam();
+  SetAxis(c.code, 4);
+  Words()[kHomeModeWord] = 7;  // a user type homes against a stopper: every homing box shows
+  ShowModalFor(kAxis, [&](FormComEdit& form) {
+    const NamedWidgets stops = c.stops(form);
+    EXPECT_EQ(TabStops(stops), Names(stops));
+  });
+}
+
+NamedWidgets Homing(FormComEdit& f) {
+  return {{"CmbHomeSel", f.CmbHomeSel}, {"TxtHomeVel", f.TxtHomeVel}, {"Text3", f.Text3},
+          {"CheckILK", f.CheckILK},     {"CmdConf", f.CmdConf},       {"CmdCansel", f.CmdCansel}};
+}
+
+NamedWidgets Zones(FormComEdit& f) {
+  return {{"FwdZoneTxt", f.FwdZoneTxt}, {"RvsZoneTxt", f.RvsZoneTxt}};
+}
+
+NamedWidgets Join(std::initializer_list<NamedWidgets> parts) {
+  NamedWidgets all;
+  for (const NamedWidgets& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ComEditTabOrder,
+    testing::Values(
+        TabCase{"PulseMotor", 0,
+                [](FormComEdit& f) {
+                  return Join({{{"ComboType", f.ComboType}, {"ComboReso", f.ComboReso}},
+                               Zones(f),
+                               {{"TextFwdLimit", f.TextFwdLimit}, {"TextRvsLimit", f.TextRvsLimit}},
+                               Homing(f)});
+                }},
+        TabCase{"Rotary", 1, [](FormComEdit& f) { return Join({Zones(f), Homing(f)}); }},
+        TabCase{"Catalogue", 0x2C,
+                [](FormComEdit& f) { return Join({Zones(f), {{"Text5", f.Text5}}, Homing(f)}); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The boxes that show what the type decides look like it, the window's background behind their
+// text; the stroke box takes typing for a catalogue model only.
+TEST_F(FormComEditTest, BoxesThatTakeNoTypingLookReadOnly) {
+  const auto looksReadOnly = [](const QLineEdit* box) {
+    return box->isReadOnly() &&
+           box->palette().color(QPalette::Base) == box->palette().color(QPalette::Window);
+  };
+  for (const auto& [code, strokeTyped] : {std::pair{0x2C, true}, std::pair{1, false}}) {
+    SetAxis(code, 4);
+    FormComEdit& form = Forms::Get<FormComEdit>(FormId::ComEdit);
+    form.AxNum(kAxis);
+    for (const QLineEdit* box : {form.Text7[0], form.Text7[1], form.Text8, form.TxtHomeAcc}) {
+      EXPECT_TRUE(looksReadOnly(box)) << code;
+    }
+    for (const QLineEdit* box : {form.FwdZoneTxt, form.TxtHomeVel, form.Text3}) {
+      EXPECT_FALSE(box->isReadOnly() || looksReadOnly(box)) << code;
+    }
+    EXPECT_EQ(looksReadOnly(form.Text5), !strokeTyped) << code;
+    EXPECT_EQ(form.Text5->isReadOnly(), !strokeTyped) << code;
+  }
 }
 
 // Every caption gets the room it needs, for a catalogue and a user-defined axis. With

@@ -17,6 +17,7 @@
 #include "PlayModal.h"
 #include "PosEditFixture.h"
 #include "ScriptedUi.h"
+#include "TabChain.h"
 #include "axisdata/Selection.h"
 #include "editors/FormComEdit.h"
 #include "editors/FormPosEdit.h"
@@ -24,6 +25,7 @@
 
 using namespace axisdata;
 using editors::EditorText;
+using editors::EditorTxt;
 using editors::kCurrentRow;
 using editors::kInPosRow;
 using editors::kPositionRow;
@@ -68,8 +70,8 @@ TEST_F(FormPosEditTest, TypedPositionsOutsideTheLimitsAreWarnedAboutAndClamped) 
     EXPECT_EQ(form.LblPtNum->text(), "3");
     Enter(form.Text2[kPositionRow], "12000");
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, EditorText(100));
-    EXPECT_EQ(ui.messages[0].title, EditorText(101));
+    EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::UpperLimitMessage));
+    EXPECT_EQ(ui.messages[0].title, EditorText(EditorTxt::UpperLimitTitle));
     EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(form.Text2[kPositionRow]->text(), " 10000");
     EXPECT_EQ(form.Text4[kPositionRow]->text(), "10000");
@@ -77,11 +79,38 @@ TEST_F(FormPosEditTest, TypedPositionsOutsideTheLimitsAreWarnedAboutAndClamped) 
 
     Enter(form.Text2[kPositionRow], "-5");
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text, EditorText(102));
-    EXPECT_EQ(ui.messages[1].title, EditorText(103));
+    EXPECT_EQ(ui.messages[1].text, EditorText(EditorTxt::LowerLimitMessage));
+    EXPECT_EQ(ui.messages[1].title, EditorText(EditorTxt::LowerLimitTitle));
     EXPECT_EQ(form.Text2[kPositionRow]->text(), " 0");
     EXPECT_EQ(form.HScroll2[kPositionRow]->value(), form.HScroll2[kPositionRow]->minimum());
   });
+}
+
+// Easy Edit in the point-table editor sets the three properties and reads the point once more,
+// each a load; the point selected before (5) lies below the limits, the one opened above them.
+TEST_F(FormPosEditTest, OpeningOnAPointBeyondTheLimitsWarnsOnceAboutThatPoint) {
+  SetAxis(kPulseMotor, 0, 10000);
+  Point()[kPCMD] = 12000;
+  Point(5)[kPCMD] = -50;
+  for (int opening = 1; opening <= 2; ++opening) {
+    CurPoint = 5;
+    FormPosEdit& form = Forms::Get<FormPosEdit>(FormId::PosEdit);
+    form.SetAxNum(kAxis);
+    form.SetPgNum(0);
+    form.SetPointNum(kPoint);
+    form.ReadPointData(CurAxis, CurPoint, CurPage);
+    PlayModal<FormPosEdit>(ui, form, [&](FormPosEdit& shown) {
+      ASSERT_EQ(ui.messages.size(), 1u) << "opening " << opening;
+      EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::UpperLimitMessage));
+      EXPECT_EQ(ui.messages[0].title, EditorText(EditorTxt::UpperLimitTitle));
+      EXPECT_EQ(shown.Text2[kPositionRow]->text(), " 10000");
+      Enter(shown.Text2[kPositionRow], "12000");  // a typed value is warned about as before
+      EXPECT_EQ(ui.messages.size(), 2u);
+      QTest::mouseClick(shown.CommandCansel, Qt::LeftButton);
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ui.messages.clear();
+  }
 }
 
 TEST_F(FormPosEditTest, RelativeSliderMiddleIsNoMove) {
@@ -151,8 +180,8 @@ TEST_F(FormPosEditTest, CancelInTheConfirmationWritesNothingAndEndsTheEdit) {
     EXPECT_FALSE(Forms::IsLoaded(FormId::PosEdit));
   });
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, EditorText(84));
-  EXPECT_EQ(ui.messages[0].title, EditorText(83));
+  EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::StoreQuestion));
+  EXPECT_EQ(ui.messages[0].title, EditorText(EditorTxt::Store));
   EXPECT_EQ(ui.messages[0].buttons, platform::MsgButtons::OkCancel);
   EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Information);
   EXPECT_EQ(Words(), before);
@@ -205,6 +234,74 @@ TEST_F(FormPosEditTest, AnExtendedPageShowsItsNumberAndLocksTheBasePointRows) {
   });
   EXPECT_TRUE(ui.messages.empty());
 }
+
+// Tab goes row by row, each from left to right, then down the options' left column and the
+// pusher group beside it, then to the buttons; it passes what is hidden or disabled.
+struct TabCase {
+  const char* name;
+  int code;
+  std::int32_t mode;
+  std::function<NamedWidgets(FormPosEdit&)> stops;
+};
+
+void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
+
+class PosEditTabOrder : public FormPosEditTest, public testing::WithParamInterface<TabCase> {};
+
+TEST_P(PosEditTabOrder, FollowsTheLayout) {
+  const TabCase& c = GetParam();
+  SetAxis(c.code, 0, c.code == kRotary ? 35999 : 10000);
+  Point()[kMXAC] = c.mode;
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    const NamedWidgets stops = c.stops(form);
+    EXPECT_EQ(TabStops(stops), Names(stops));
+  });
+}
+
+NamedWidgets Buttons(FormPosEdit& f) {
+  return {{"CommandOK", f.CommandOK}, {"CommandCansel", f.CommandCansel}};
+}
+
+NamedWidgets Join(std::initializer_list<NamedWidgets> parts) {
+  NamedWidgets all;
+  for (const NamedWidgets& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, PosEditTabOrder,
+    testing::Values(
+        TabCase{"LinearPush", kUserLinear, 2,
+                [](FormPosEdit& f) {
+                  return Join({{{"Text2(0)", f.Text2[0]},
+                                {"Text4(0)", f.Text4[0]},
+                                {"Text2(1)", f.Text2[1]},
+                                {"Text2(2)", f.Text2[2]},
+                                {"Text2(3)", f.Text2[3]},
+                                {"Text2(4)", f.Text2[4]},
+                                {"Text2(6)", f.Text2[6]},
+                                {"CheckAccel", f.CheckAccel},
+                                {"CheckStopper", f.CheckStopper},
+                                {"OptionStopFwd", f.OptionStopFwd}},
+                               Buttons(f)});
+                }},
+        TabCase{"RotaryRelative", kRotary, 8,
+                [](FormPosEdit& f) {
+                  return Join({{{"Text2(0)", f.Text2[0]},
+                                {"Text4(0)", f.Text4[0]},
+                                {"Text6", f.Text6},
+                                {"Text2(1)", f.Text2[1]},
+                                {"Text4(1)", f.Text4[1]},
+                                {"Text2(2)", f.Text2[2]},
+                                {"Text2(3)", f.Text2[3]},
+                                {"Text2(6)", f.Text2[6]},
+                                {"CheckAccel", f.CheckAccel},
+                                {"CheckIncre", f.CheckIncre},
+                                {"CheckRotate", f.CheckRotate},
+                                {"CheckStopper", f.CheckStopper}},
+                               Buttons(f)});
+                }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Every caption gets the room it needs. With VUZ_SCREENSHOT_DIR set the dialog of a linear push
 // point and of a rotary relative point are saved there for a look.

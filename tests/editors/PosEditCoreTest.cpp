@@ -18,6 +18,7 @@
 
 using namespace axisdata;
 using editors::EditorText;
+using editors::EditorTxt;
 using editors::kAccRow;
 using editors::kCurrentRow;
 using editors::kGainRow;
@@ -40,7 +41,7 @@ struct AnsweringUi : RecordingUi {
   std::vector<std::string> Warnings() const {
     std::vector<std::string> texts;
     for (const Message& m : messages) {
-      if (m.text != EditorText(84)) texts.push_back(m.text);
+      if (m.text != EditorText(EditorTxt::StoreQuestion)) texts.push_back(m.text);
     }
     return texts;
   }
@@ -126,13 +127,15 @@ INSTANTIATE_TEST_SUITE_P(Positions, SliderToPosition,
 
 // ---- Typed positions and the soft limits ------------------------------------------------------
 
+enum class Warned { No, AboveTheRange, BelowTheRange };
+
 struct TypedCase {
   const char* name;
   bool relative;
   const char* typed;
   const char* text;
   int slider;
-  int message;  // 0 none, 100 above the range, 102 below it
+  Warned warned;
 };
 
 void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.name; }
@@ -147,26 +150,48 @@ TEST_P(TypedPosition, IsWarnedAboutAndClampedOutsideTheRange) {
   Type(kPositionRow, c.typed);
   EXPECT_EQ(F().value[kPositionRow], c.text);
   EXPECT_EQ(F().slider[kPositionRow].value, c.slider);
-  if (c.message == 0) {
+  if (c.warned == Warned::No) {
     EXPECT_TRUE(ui.messages.empty());
   } else {
+    const bool above = c.warned == Warned::AboveTheRange;
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, EditorText(c.message));
-    EXPECT_EQ(ui.titles[0], EditorText(c.message + 1));
+    EXPECT_EQ(ui.messages[0].text,
+              EditorText(above ? EditorTxt::UpperLimitMessage : EditorTxt::LowerLimitMessage));
+    EXPECT_EQ(ui.titles[0],
+              EditorText(above ? EditorTxt::UpperLimitTitle : EditorTxt::LowerLimitTitle));
     EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Limits0To10000, TypedPosition,
-    testing::Values(TypedCase{"Inside", false, "2500", " 2500", 8192, 0},
-                    TypedCase{"AboveTheReverseLimit", false, "12000", " 10000", 32767, 100},
-                    TypedCase{"BelowTheForwardLimit", false, "-5", " 0", 0, 102},
-                    TypedCase{"RelativeLowestMove", true, "-10000", "-10000", 0, 0},
-                    TypedCase{"RelativeNoMove", true, "0", " 0", 16384, 0},
-                    TypedCase{"RelativeHighestMove", true, "10000", " 10000", 32767, 0},
-                    TypedCase{"RelativeBeyond", true, "-10001", "-10000", 0, 102}),
+    testing::Values(
+        TypedCase{"Inside", false, "2500", " 2500", 8192, Warned::No},
+        TypedCase{"AboveTheReverseLimit", false, "12000", " 10000", 32767, Warned::AboveTheRange},
+        TypedCase{"BelowTheForwardLimit", false, "-5", " 0", 0, Warned::BelowTheRange},
+        TypedCase{"RelativeLowestMove", true, "-10000", "-10000", 0, Warned::No},
+        TypedCase{"RelativeNoMove", true, "0", " 0", 16384, Warned::No},
+        TypedCase{"RelativeHighestMove", true, "10000", " 10000", 32767, Warned::No},
+        TypedCase{"RelativeBeyond", true, "-10001", "-10000", 0, Warned::BelowTheRange}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Before the editor shows, each load replaces the warning of the one before; the editor shown,
+// it gives the last one, and from then on a load warns at once.
+TEST_F(PosEditCoreTest, ALoadWarnsAboutTheLimitsWhenTheEditorIsUp) {
+  SetAxis(kPulseMotor, 0, 10000);
+  Point(5)[kPCMD] = -50;
+  Point()[kPCMD] = 12000;
+  editor->ReadPointData(kAxis, 5, 0);
+  Read();
+  Read();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(F().value[kPositionRow], " 10000");
+  editor->Shown();
+  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage)});
+  editor->ReadPointData(kAxis, 5, 0);
+  EXPECT_EQ(ui.Warnings(), (std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage),
+                                                     EditorText(EditorTxt::LowerLimitMessage)}));
+}
 
 TEST_F(PosEditCoreTest, APositionInTheDisplayUnitIsCheckedInPulses) {
   SetAxis(kUserLinear, 0, 10000);  // 0.008 mm a pulse
@@ -178,7 +203,7 @@ TEST_F(PosEditCoreTest, APositionInTheDisplayUnitIsCheckedInPulses) {
   editor->SetUnitText(kPositionRow, "1e30");
   editor->CommitUnitText(kPositionRow);
   EXPECT_EQ(F().value[kPositionRow], " 10000");
-  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(100)});
+  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage)});
 }
 
 struct MarginCase {
@@ -324,7 +349,7 @@ struct NoNumberCase {
   const char* name;
   int row;
   bool unitBox;  // Text4 of the row, else Text2
-  int caption;  // editor text of the row's caption
+  EditorTxt caption;
 };
 void PrintTo(const NoNumberCase& c, std::ostream* os) { *os << c.name; }
 
@@ -349,7 +374,8 @@ TEST_P(NoNumber, IsRefusedAndTheRowKeepsItsValue) {
     Type(c.row, "2.5");
   }
   ASSERT_EQ(ui.Warnings().size(), 1u);
-  EXPECT_EQ(ui.Warnings()[0], EditorText(c.caption) + ": 2.5\n" + EditorText(160));
+  EXPECT_EQ(ui.Warnings()[0],
+            EditorText(c.caption) + ": 2.5\n" + EditorText(EditorTxt::NotStored));
   EXPECT_EQ(F(), before);
   EXPECT_EQ(Write(), WriteResult::Written);
   EXPECT_EQ(std::vector<std::int32_t>(Point().begin(), Point().end()), point);
@@ -357,13 +383,14 @@ TEST_P(NoNumber, IsRefusedAndTheRowKeepsItsValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryBox, NoNumber,
-    testing::Values(NoNumberCase{"Position", kPositionRow, false, 50},
-                    NoNumberCase{"PositionInUnits", kPositionRow, true, 50},
-                    NoNumberCase{"PushAmount", kInPosRow, false, 51},
-                    NoNumberCase{"Speed", kSpeedRow, false, 52},
-                    NoNumberCase{"Acceleration", kAccRow, false, 53},
-                    NoNumberCase{"PushForce", kCurrentRow, false, 57},
-                    NoNumberCase{"Gain", kGainRow, false, 56}),
+    testing::Values(
+        NoNumberCase{"Position", kPositionRow, false, EditorTxt::PositionCaption},
+        NoNumberCase{"PositionInUnits", kPositionRow, true, EditorTxt::PositionCaption},
+        NoNumberCase{"PushAmount", kInPosRow, false, EditorTxt::InPosCaption},
+        NoNumberCase{"Speed", kSpeedRow, false, EditorTxt::SpeedCaption},
+        NoNumberCase{"Acceleration", kAccRow, false, EditorTxt::AccCaption},
+        NoNumberCase{"PushForce", kCurrentRow, false, EditorTxt::PushForceCaption},
+        NoNumberCase{"Gain", kGainRow, false, EditorTxt::GainCaption}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PosEditCoreTest, AnUncommittedTextThatIsNoNumberRefusesTheWrite) {
@@ -484,7 +511,7 @@ TEST_F(PosEditCoreTest, RelativeBoxChecksThePositionAgainstTheOtherRange) {
   EXPECT_TRUE(ui.messages.empty());
   editor->CheckIncre_Click(false);
   EXPECT_EQ(F().value[kPositionRow], " 0");
-  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(102)});
+  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(EditorTxt::LowerLimitMessage)});
 }
 
 // ---- Mode flags -------------------------------------------------------------------------------
@@ -546,7 +573,7 @@ TEST_F(PosEditCoreTest, AnUnchangedPointIsWrittenAsItWasRead) {
   EXPECT_TRUE(AxisUnsaved[kAxis] && AxisUnsent[kAxis]);
   EXPECT_FALSE(XepUnsaved || XepUnsent);
   EXPECT_EQ(ui.Confirmations(), 1);
-  EXPECT_EQ(ui.titles.back(), EditorText(83));
+  EXPECT_EQ(ui.titles.back(), EditorText(EditorTxt::Store));
 }
 
 TEST_F(PosEditCoreTest, CancelInTheConfirmationWritesNothing) {
@@ -716,9 +743,10 @@ TEST_F(PosEditCoreTest, TurnsAreSplitOffOnlyWhereAWriteAddsThemBack) {
   Point()[kMXAC] = 8;
   Point()[kPCMD] = 1073741829;
   Read();
+  editor->Shown();
   EXPECT_EQ(F().turns, "0");
   EXPECT_EQ(Number(kPositionRow), 1073741824);
-  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(100)});
+  EXPECT_EQ(ui.Warnings(), std::vector<std::string>{EditorText(EditorTxt::UpperLimitMessage)});
 }
 
 struct TurnsTypedCase {
@@ -744,7 +772,8 @@ TEST_P(TypedTurns, ThatLeave32BitsAreRefused) {
   if (!c.written) {
     EXPECT_EQ(ui.Confirmations(), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, std::string("Turns: ") + c.turns + "\n" + EditorText(160));
+    EXPECT_EQ(ui.messages[0].text,
+              std::string("Turns: ") + c.turns + "\n" + EditorText(EditorTxt::NotStored));
   }
 }
 
@@ -803,7 +832,7 @@ TEST_F(PosEditCoreTest, FieldsFollowTheUnitSetUpOfTheAxis) {
   Read();
   EXPECT_EQ(F().positionUnit, "mm");
   EXPECT_EQ(F().accUnit, "G");
-  EXPECT_EQ(F().currentCaption, EditorText(57));
+  EXPECT_EQ(F().currentCaption, EditorText(EditorTxt::PushForceCaption));
   EXPECT_EQ(F().slider[kSpeedRow].maximum, core.PointSetup().speedMaximum);
   EXPECT_EQ(F().slider[kGainRow].maximum, editors::kGainMaximum);
   // Another window sets up another axis while the editor is registered for the set-up.
@@ -812,7 +841,7 @@ TEST_F(PosEditCoreTest, FieldsFollowTheUnitSetUpOfTheAxis) {
   core.ReadComParam(4);
   core.SetPointView(nullptr);
   EXPECT_EQ(F().positionUnit, "pulse");
-  EXPECT_EQ(F().currentCaption, EditorText(54));
+  EXPECT_EQ(F().currentCaption, EditorText(EditorTxt::StopCurrentCaption));
   EXPECT_EQ(F().slider[kSpeedRow].maximum, 22500);
 }
 

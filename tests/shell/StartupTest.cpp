@@ -49,7 +49,7 @@ TEST_F(StartupTest, EnglishSystemWithoutIni) {
   EXPECT_EQ(shell::UiLanguage, 1033);
   EXPECT_EQ(shell::UiFontName, "");
   EXPECT_EQ(resources::UiText[1], "File(&F)");
-  EXPECT_EQ(editors::EditorText(39), "Axis No.");
+  EXPECT_EQ(editors::EditorText(editors::EditorTxt::AxisCaption), "Axis No.");
   EXPECT_EQ(platform::DecimalSign(), '.');
   for (FormId id : {FormId::Main, FormId::ComSel, FormId::Msg, FormId::ZELLogo}) {
     EXPECT_TRUE(Forms::IsLoaded(id));
