@@ -75,8 +75,9 @@ enum class EditorTxt : int {
 
 const std::string& EditorText(EditorTxt id);
 
-// Japanese for platform::kLangJapanese; English for every other language id, Chinese included, since the editors
-// have no texts of their own in other languages and English is the interface's common fallback.
+// Japanese for platform::kLangJapanese; English for every other language id, Chinese included,
+// since the editors have no texts of their own in other languages and English is the
+// interface's common fallback.
 void FillEditorText(int16_t languageId);
 
 }  // namespace editors
