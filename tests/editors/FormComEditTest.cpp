@@ -238,12 +238,6 @@ NamedWidgets Zones(FormComEdit& f) {
   return {{"FwdZoneTxt", f.FwdZoneTxt}, {"RvsZoneTxt", f.RvsZoneTxt}};
 }
 
-NamedWidgets Join(std::initializer_list<NamedWidgets> parts) {
-  NamedWidgets all;
-  for (const NamedWidgets& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Codes, ComEditTabOrder,
     testing::Values(

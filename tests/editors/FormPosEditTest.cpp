@@ -262,12 +262,6 @@ NamedWidgets Buttons(FormPosEdit& f) {
   return {{"CommandOK", f.CommandOK}, {"CommandCansel", f.CommandCansel}};
 }
 
-NamedWidgets Join(std::initializer_list<NamedWidgets> parts) {
-  NamedWidgets all;
-  for (const NamedWidgets& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Points, PosEditTabOrder,
     testing::Values(

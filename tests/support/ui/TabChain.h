@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,13 @@ inline std::vector<std::string> Names(const NamedWidgets& widgets) {
   std::vector<std::string> names;
   for (const auto& [name, widget] : widgets) names.push_back(name);
   return names;
+}
+
+// The lists one after another.
+inline NamedWidgets Join(std::initializer_list<NamedWidgets> parts) {
+  NamedWidgets all;
+  for (const NamedWidgets& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
 }
 
 // The widgets the Tab key visits in the active window, from the first of `widgets` until the
