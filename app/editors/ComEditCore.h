@@ -180,14 +180,16 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
   void RefreshUnits();
   void ApplyStroke();
   void ShowLimitPulses(ComBox box, std::int64_t pulses);
-  void MirrorLimit(ComBox box, ComBox from, double number);
+  void ShowMirrored(ComBox box, double number, std::optional<std::int32_t> other);
   std::optional<BoxValues> ReadBoxes();
   bool StoreComParam(std::int16_t axis);
   std::string& Text(ComBox box);
   // The box's text and the value it stands for from now on.
   void Show(ComBox box, std::string text, std::int32_t value);
-  // The box's value: the one it was written from while it shows that text, else its text
-  // converted (which throws ConversionError for a text that is no value).
+  // The value the box was written from, while it still shows that text.
+  std::optional<std::int32_t> UnchangedValue(ComBox box);
+  // The box's value: its unchanged value, else its text converted (which throws
+  // ConversionError for a text that is no value).
   template <class Convert>
   std::int32_t BoxValue(ComBox box, Convert convert);
 

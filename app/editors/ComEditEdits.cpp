@@ -70,11 +70,16 @@ void ComEditCore::Show(ComBox box, std::string text, std::int32_t value) {
   Text(box) = std::move(text);
 }
 
+std::optional<std::int32_t> ComEditCore::UnchangedValue(ComBox box) {
+  const std::optional<ShownText>& shown = shown_[static_cast<int>(box)];
+  if (!shown || shown->text != Text(box)) return std::nullopt;
+  return shown->value;
+}
+
 template <class Convert>
 std::int32_t ComEditCore::BoxValue(ComBox box, Convert convert) {
-  const std::optional<ShownText>& shown = shown_[static_cast<int>(box)];
-  const std::string& text = Text(box);
-  return shown && shown->text == text ? shown->value : convert(text);
+  const std::optional<std::int32_t> unchanged = UnchangedValue(box);
+  return unchanged ? *unchanged : convert(Text(box));
 }
 
 void ComEditCore::CommitBox(ComBox box) {
@@ -93,12 +98,10 @@ void ComEditCore::CommitBox(ComBox box) {
       case ComBox::RvsZone:
         rvsZone_ = BoxValue(box, UnitToPulses);
         break;
-      case ComBox::Stroke: {
+      case ComBox::Stroke:
         // The box shows the travel with its margins: applied again it would widen the limits.
-        const std::optional<ShownText>& shown = shown_[static_cast<int>(box)];
-        if (!shown || shown->text != fields_.stroke) ApplyStroke();
+        if (!UnchangedValue(box)) ApplyStroke();
         break;
-      }
       case ComBox::HomeSpeed:
       case ComBox::HomeCurrent:
         break;  // read by OK only
@@ -164,17 +167,18 @@ void ComEditCore::CmbHomeSel_Click(int index) {
   const bool homeAtReverse = index == kReverseEndEntry;
   if ((index == 0 && std::abs(reverse) <= std::abs(forward)) ||
       (homeAtReverse && std::abs(reverse) > std::abs(forward))) {
-    MirrorLimit(ComBox::FwdLimit, ComBox::RvsLimit, -reverse);
-    MirrorLimit(ComBox::RvsLimit, ComBox::FwdLimit, -forward);
+    // Both values are taken before either box changes: each box takes the other's.
+    const std::optional<std::int32_t> fwd = UnchangedValue(ComBox::FwdLimit);
+    const std::optional<std::int32_t> rvs = UnchangedValue(ComBox::RvsLimit);
+    ShowMirrored(ComBox::FwdLimit, -reverse, rvs);
+    ShowMirrored(ComBox::RvsLimit, -forward, fwd);
   }
 }
 
-// The box takes the other box's number, negated; an unchanged box passes on its value too.
-void ComEditCore::MirrorLimit(ComBox box, ComBox from, double number) {
-  const std::optional<ShownText> source = shown_[static_cast<int>(from)];
-  const bool unchanged = source && source->text == Text(from);
-  if (unchanged && source->value != std::numeric_limits<std::int32_t>::min()) {
-    Show(box, FormatGeneral(number), -source->value);
+// The box shows the other box's number negated; an unchanged other box passes on its value.
+void ComEditCore::ShowMirrored(ComBox box, double number, std::optional<std::int32_t> other) {
+  if (other && *other != std::numeric_limits<std::int32_t>::min()) {
+    Show(box, FormatGeneral(number), -*other);
   } else {
     Text(box) = FormatGeneral(number);
   }

@@ -343,6 +343,9 @@ TEST_F(ComEditCoreTest, ChoosingTheOtherHomeEndMirrorsTheLimits) {
   EXPECT_EQ(F().rvsLimit, "0.06");
   core.CmbHomeSel_Click(1);  // already on that side
   EXPECT_EQ(F().fwdLimit, "-7.56");
+  ASSERT_TRUE(core.CmdConf_Click());  // the mirrored limits are stored as they show
+  EXPECT_EQ(Words()[kFwdLimitWord], -1008);
+  EXPECT_EQ(Words()[kRvsLimitWord], 8);
   core.CmbHomeSel_Click(0);
   EXPECT_EQ(F().fwdLimit, "-0.06");
   EXPECT_EQ(F().rvsLimit, "7.56");
