@@ -1,5 +1,6 @@
 #include "shell/IniText.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace shell {
@@ -33,17 +34,16 @@ struct Line {
   std::string_view eol;
 };
 
+// A line ends in CR LF, LF or a CR alone, as the program's other readers take them.
 std::vector<Line> SplitLines(std::string_view text) {
   if (text.starts_with(kUtf8Mark)) text.remove_prefix(kUtf8Mark.size());
   std::vector<Line> lines;
   while (!text.empty()) {
-    const size_t nl = text.find('\n');
-    std::string_view full = text.substr(0, nl == std::string_view::npos ? text.size() : nl + 1);
-    text.remove_prefix(full.size());
-    size_t end = full.size();
-    if (end > 0 && full[end - 1] == '\n') --end;
-    if (end > 0 && full[end - 1] == '\r') --end;
-    lines.push_back({full.substr(0, end), full.substr(end)});
+    const size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    size_t eolSize = end < text.size() ? 1 : 0;
+    if (text.substr(end).starts_with("\r\n")) eolSize = 2;
+    lines.push_back({text.substr(0, end), text.substr(end, eolSize)});
+    text.remove_prefix(end + eolSize);
   }
   return lines;
 }
@@ -141,7 +141,7 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
   const std::vector<Line> lines = SplitLines(text);
   std::string_view eol = "\r\n";
   for (const Line& line : lines) {
-    if (line.eol.ends_with('\n')) {
+    if (!line.eol.empty()) {
       eol = line.eol;
       break;
     }
@@ -161,10 +161,8 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
     out.append(lines[i].eol);
   }
   if (!place.keyLine && !place.sectionEnd) {
-    // A CR alone ends a line only at the end of the text; what follows must not join it.
-    if (!lines.empty() && !lines.back().eol.ends_with('\n')) {
-      out.append(lines.back().eol.empty() ? eol : "\n");
-    }
+    // A last line without its end must not join the new section.
+    if (!lines.empty() && lines.back().eol.empty()) out.append(eol);
     out.append("[").append(section).append("]").append(eol).append(keyLine).append(eol);
   }
 

@@ -9,7 +9,7 @@
 // lines, ';' comment lines. Section and key names match without regard to ASCII letter case and
 // without the blanks around them. A value loses the blanks around it and then one pair of
 // matching quotes (' or ") that encloses it. Lines before the first header belong to no
-// section; other lines are kept but never match. Lines may end in CR LF or LF.
+// section; other lines are kept but never match. Lines may end in CR LF, LF or a CR alone.
 namespace shell {
 
 // The value of key in section, or nothing when the section or the key is absent. Where a
@@ -28,9 +28,9 @@ IniValues AllIniValues(std::string_view text);
 
 // The text with key set to value in section: the key line that FindIniValue would read is
 // replaced, else a line is added after the last line of the section's first occurrence, else
-// the section is appended. Every other line stays as it was; a last line that ends in a CR alone
-// gets its LF, so nothing can be joined to it. New lines use the text's own line end (CR LF for
-// a text without one). A value whose blanks or quotes reading would strip is written in double
+// the section is appended. Every other line stays as it was; a last line without its line end
+// gets one, so nothing can be joined to it. New lines use the text's own line end (CR LF for a
+// text without one). A value whose blanks or quotes reading would strip is written in double
 // quotes, so it reads back as given.
 // Nothing when the item cannot be written so that it reads back (line breaks anywhere, a
 // section with ']', a key with '=' or one that starts a header or comment), or when the new text

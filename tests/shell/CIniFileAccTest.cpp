@@ -106,6 +106,25 @@ TEST_F(IniFile, ReadsWithWindowsProfileRules) {
   }
 }
 
+TEST_F(IniFile, EveryLineEndIsRead) {
+  struct Case {
+    const char* name;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"CR LF", "[Config]\r\nLANG=JP\r\n[Window]\r\nDEFAULT=0\r\n"},
+      {"LF", "[Config]\nLANG=JP\n[Window]\nDEFAULT=0\n"},
+      {"lone CR", "[Config]\rLANG=JP\r[Window]\rDEFAULT=0\r"},
+      {"mixed, no end", "[Config]\rLANG=JP\n[Window]\r\nDEFAULT=0"},
+  };
+  for (const Case& c : cases) {
+    Put(c.text);
+    EXPECT_EQ(ini_.Item("Config", "LANG"), "JP") << c.name;
+    EXPECT_EQ(ini_.Item("Window", "DEFAULT"), "0") << c.name;
+    EXPECT_EQ(ini_.Item("Config", "DEFAULT"), "ERROR") << c.name;
+  }
+}
+
 TEST_F(IniFile, LongValuesAreCutTo254BytesOnACharacterBoundary) {
   const std::string cjk = "日";  // three bytes
   struct Case {
@@ -181,10 +200,11 @@ TEST_F(IniFile, AWriteNeverChangesAnotherKey) {
     }
     EXPECT_EQ(ini_.Item("Config", "LANG"), lang) << c.name;
   }
-  Put("[Config]\r\nLANG=EU\r");
+  // A CR alone is a line end of its own; new lines take the text's first line end.
+  Put("[Config]\rLANG=EU\r");
   ini_.Item("Window", "DEFAULT", "0");
   EXPECT_TRUE(ini_.WrStatus());
-  EXPECT_EQ(Get(), "[Config]\r\nLANG=EU\r\n[Window]\r\nDEFAULT=0\r\n");
+  EXPECT_EQ(Get(), "[Config]\rLANG=EU\r[Window]\rDEFAULT=0\r");
 }
 
 TEST_F(IniFile, AReadOnlyOrOversizedFileIsNotWritten) {
