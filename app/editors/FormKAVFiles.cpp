@@ -29,6 +29,14 @@ platform::FileDialogRequest DataSetDialog(bool save) {
   return {save, shell::CurFileName, DataFolder(), resources::Text(Txt::ZelFilter), save};
 }
 
+// Opens the set named by BaseFileName; what could not be read or was not found is told once.
+void OpenDataSet() {
+  if (const std::optional<std::string> message =
+          editors::OpenEditorDataSet(axisdata::BaseFileName, DataFolder() + "/default")) {
+    platform::Warn(*message);
+  }
+}
+
 }  // namespace
 
 void FormKAV::OpenPointTable() {
@@ -40,12 +48,7 @@ void FormKAV::OpenPointTable() {
   DispMode = kHexadecimal;
   dataSetPath_ = shell::CurFileName;
   editors::SetUpKavGrid(*PrgGrid);
-  // A data set never saved has no point tables on disk; like its synchronous table it starts as
-  // a copy of the default set (saving writes it under its own name).
-  if (const std::optional<std::string> failures = OpenKavDataSet(
-          editors::KavDataSetOnDisk(BaseFileName) ? BaseFileName : DataFolder() + "/default")) {
-    platform::Warn(*failures);
-  }
+  OpenDataSet();
   FillLists();
   SetTransferEnabled(!shell::OfflineMode);
   if (!shell::OfflineMode) RunBatch(true);
@@ -77,11 +80,7 @@ void FormKAV::mnuOpen_Click() {
   // set's and its close still offers to save unsaved changes.
   axisdata::BaseFileName = shell::DataSetBaseName(*chosen);
   dataSetPath_ = *chosen;
-  // A file that cannot be read leaves its words as they were.
-  if (const std::optional<std::string> failures =
-          axisdata::OpenKavDataSet(axisdata::BaseFileName)) {
-    platform::Warn(*failures);
-  }
+  OpenDataSet();
   StatusPanel1->setText(QString::fromStdString(dataSetPath_));
   ShowGridWhenOnScreen();
 }

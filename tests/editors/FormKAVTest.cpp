@@ -413,8 +413,9 @@ TEST_F(FormKAVTest, SaveAsWritesTheSetUnderTheNewNameAndShowsIt) {
   // table over the opened set's, and its close still offers to save it.
   EXPECT_EQ(shell::CurFileName, Path("data/table.zel"));
   EXPECT_TRUE(shell::DataModified);
-  ASSERT_EQ(ui.messages.size(), 1u);  // the missing axis file, told by its reader
-  EXPECT_EQ(ui.messages[0].text, "Axis Number1:  file isn't exist.");
+  ASSERT_EQ(ui.messages.size(), 1u);  // the missing axis file, which Save creates
+  EXPECT_EQ(ui.messages[0].text, "These files were not found in " + Path("data") +
+                                     "; Save will create them: other1.EEP.");
 }
 
 TEST_F(FormKAVTest, ASaveAsThatWritesNothingKeepsThePreviousName) {
@@ -444,6 +445,30 @@ TEST_F(FormKAVTest, ANewDataSetStartsAsACopyOfTheDefaultSet) {
     EXPECT_TRUE(std::filesystem::exists(Path(std::string("data/") + name))) << name;
   }
   EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FormKAVTest, AMissingSetNeverReplacesTheRunsPointDataAndIsToldOnce) {
+  StartMain(2, 0);
+  axisdata::BaseFileName = Path("data/new");
+  FormKAV& kav = PositionSetting();
+  TypeInCell(kav, 1, 1, "4321");
+  kav.mnuSave_Click();  // new0.EEP ...
+  kav.mnuClose_Click();
+  ui.dialogAnswers = {Path("data/foo.zel")};
+  ASSERT_TRUE(Main().mnuSaveAs_Click());  // the synchronous table only
+  ASSERT_TRUE(ui.messages.empty());
+
+  PositionSetting();
+  EXPECT_EQ(Cell(kav, 1, 1), "4321");
+  EXPECT_EQ(PointWord(0, 0, kPCMD), 0x4321);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "These files were not found in " + Path("data") +
+                                     "; Save will create them: foo0.EEP, foo1.EEP, foo.XEP.");
+  kav.mnuSave_Click();
+  EXPECT_EQ(ui.messages.size(), 1u);
+  PointWord(0, 0, kPCMD) = 0;
+  ASSERT_EQ(axisdata::ReadEepFile(0, Path("data/foo0.EEP")), std::nullopt);
+  EXPECT_EQ(PointWord(0, 0, kPCMD), 0x4321);
 }
 
 TEST_F(FormKAVTest, ExitAndTheCloseBoxHandBackToTheMainWindow) {
