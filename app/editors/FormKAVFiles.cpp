@@ -29,6 +29,11 @@ platform::FileDialogRequest DataSetDialog(bool save) {
   return {save, shell::CurFileName, DataFolder(), resources::Text(Txt::ZelFilter), save};
 }
 
+// The panel names the set Save writes, from the names Save writes by.
+void ShowDataSetPath(QLabel& panel) {
+  panel.setText(QString::fromStdString(shell::KavDataSetPath()));
+}
+
 // Opens the set named by BaseFileName; what could not be read or was not found is told once.
 void OpenDataSet() {
   if (const std::optional<std::string> message =
@@ -46,9 +51,9 @@ void FormKAV::OpenPointTable() {
   CurAxis = 0;
   CurPage = 0;
   DispMode = kHexadecimal;
-  dataSetPath_ = shell::CurFileName;
   editors::SetUpKavGrid(*PrgGrid);
   OpenDataSet();
+  ShowDataSetPath(*StatusPanel1);
   FillLists();
   SetTransferEnabled(!shell::OfflineMode);
   if (!shell::OfflineMode) RunBatch(true);
@@ -79,9 +84,8 @@ void FormKAV::mnuOpen_Click() {
   // and its unsaved state stay its own, so its Save never writes that table over the chosen
   // set's and its close still offers to save unsaved changes.
   axisdata::BaseFileName = shell::DataSetBaseName(*chosen);
-  dataSetPath_ = *chosen;
   OpenDataSet();
-  StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+  ShowDataSetPath(*StatusPanel1);
   ShowGridWhenOnScreen();
 }
 
@@ -91,7 +95,7 @@ bool FormKAV::SaveDataSet() {
   StoreGrid();
   const editors::KavSaveResult saved = editors::SaveKavDataSet();
   if (saved.failures) platform::Warn(*saved.failures);
-  StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+  ShowDataSetPath(*StatusPanel1);
   return saved.anyWritten;
 }
 
@@ -100,13 +104,10 @@ void FormKAV::mnuSaveAs_Click() {
   if (!chosen) return;
   // A name nothing could be written under is not taken: the next Save aims where the last did.
   const shell::DataSetNames previous = shell::CurrentDataSetNames();
-  const std::string previousPath = dataSetPath_;
   shell::SetDataSetNames(*chosen);
-  dataSetPath_ = *chosen;
   if (!SaveDataSet()) {
     shell::RestoreDataSetNames(previous);
-    dataSetPath_ = previousPath;
-    StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+    ShowDataSetPath(*StatusPanel1);
   }
   ShowGridWhenOnScreen();
 }

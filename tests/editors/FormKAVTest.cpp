@@ -352,7 +352,7 @@ TEST_F(FormKAVTest, SaveWritesTheLastTypedValuesIntoTheEepFiles) {
   EXPECT_FALSE(axisdata::AxisUnsaved[0]);
   EXPECT_FALSE(axisdata::AxisUnsaved[1]);
   EXPECT_FALSE(axisdata::XepUnsaved);
-  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), shell::CurFileName);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), Path("data/default.zel"));
   PointWord(1, 3, kPCMD) = 0;
   ASSERT_EQ(axisdata::ReadEepFile(1, Path("data/default1.EEP")), std::nullopt);
   EXPECT_EQ(PointWord(1, 3, kPCMD), 0x4321);
@@ -427,7 +427,7 @@ TEST_F(FormKAVTest, ASaveAsThatWritesNothingKeepsThePreviousName) {
   EXPECT_NE(ui.messages[0].text.find(Path("no/such/folder/x1.EEP")), std::string::npos);
   EXPECT_EQ(shell::CurFileName, zel);
   EXPECT_EQ(axisdata::BaseFileName, base);
-  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), zel);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), base + ".zel");  // the set Save writes
 
   kav.mnuSave_Click();  // aims where the last good name did
   EXPECT_EQ(ui.messages.size(), 1u);
@@ -469,6 +469,45 @@ TEST_F(FormKAVTest, AMissingSetNeverReplacesTheRunsPointDataAndIsToldOnce) {
   PointWord(0, 0, kPCMD) = 0;
   ASSERT_EQ(axisdata::ReadEepFile(0, Path("data/foo0.EEP")), std::nullopt);
   EXPECT_EQ(PointWord(0, 0, kPCMD), 0x4321);
+}
+
+// Each step ends with the panel naming the set whose files that Save writes.
+TEST_F(FormKAVTest, StatusPanelNamesTheSetSaveWrites) {
+  StartMain(2, 0);
+  axisdata::BaseFileName = Path("data/new");
+  FormKAV& kav = PositionSetting();
+  const auto panel = [&kav] { return kav.StatusPanel1->text().toStdString(); };
+  // Save writes the set named, and no other.
+  const auto savesInto = [&](const std::string& named, const std::string& notInto) {
+    std::filesystem::remove(Path("data/" + named + "0.EEP"));
+    kav.mnuSave_Click();
+    EXPECT_TRUE(std::filesystem::exists(Path("data/" + named + "0.EEP"))) << named;
+    EXPECT_FALSE(std::filesystem::exists(Path("data/" + notInto + "0.EEP"))) << notInto;
+    EXPECT_EQ(panel(), Path("data/" + named + ".zel"));
+  };
+  EXPECT_EQ(panel(), Path("data/new.zel"));
+
+  ui.dialogAnswers = {Path("data/default.zel")};  // the main window keeps new.zel
+  kav.mnuOpen_Click();
+  EXPECT_EQ(panel(), Path("data/default.zel"));
+  savesInto("default", "new");
+
+  kav.mnuClose_Click();
+  PositionSetting();
+  EXPECT_EQ(panel(), Path("data/default.zel"));
+  savesInto("default", "new");
+
+  ui.dialogAnswers = {Path("no/such/folder/x.zel")};  // refused: nothing written there
+  kav.mnuSaveAs_Click();
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(panel(), Path("data/default.zel"));
+  savesInto("default", "new");
+
+  ui.dialogAnswers = {Path("data/other.zel")};
+  kav.mnuSaveAs_Click();
+  EXPECT_EQ(panel(), Path("data/other.zel"));
+  savesInto("other", "new");
+  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(FormKAVTest, ExitAndTheCloseBoxHandBackToTheMainWindow) {
