@@ -25,7 +25,7 @@ KavSetOpening OpenKavDataSet(const std::string& base, const std::string& standIn
   KavSetOpening opening;
   // Reads the set's file, or, when it does not exist, the stand-in's; a file that exists but
   // cannot be read is a failure, never missing.
-  const auto open = [&](const std::string& name, const std::string& standInName,
+  const auto load = [&](const std::string& name, const std::string& standInName,
                         const auto& read) {
     std::error_code error;
     if (std::filesystem::exists(name, error) || error) {
@@ -37,11 +37,11 @@ KavSetOpening OpenKavDataSet(const std::string& base, const std::string& standIn
   };
   for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {
     EepFileName[axis] = EepPath(base, axis);
-    open(EepFileName[axis], EepPath(standIn, axis),
+    load(EepFileName[axis], EepPath(standIn, axis),
          [axis](const std::string& name) { return ReadEepFile(axis, name); });
   }
   XepFileName = XepPath(base);
-  open(XepFileName, XepPath(standIn), ReadXepFile);
+  load(XepFileName, XepPath(standIn), ReadXepFile);
   KavDataSetOpened = true;
   ReadComParam(CurAxis);
   FillKavGrid(CurAxis, CurPage);

@@ -71,8 +71,10 @@ bool ParseXepText(std::string_view text, ExtPointWords& words);
 
 // What opening a data set found.
 struct KavSetOpening {
-  std::vector<std::string> missing;     // the set's files that do not exist, in the set's order
-  std::optional<std::string> failures;  // files that exist but were not read, one a line
+  // The set's files that do not exist, in the set's order.
+  std::vector<std::string> missing;
+  // What could not be read, one file a line: a file of the set that is there, or a stand-in.
+  std::optional<std::string> failures;
 };
 
 // Loads a whole data set: the EEP files of axes 0 to AxisCount - 1 and the XEP file, each on its

@@ -15,6 +15,24 @@
 
 namespace editors {
 
+namespace {
+
+// "These files were not found in /data; Save will create them: new0.EEP, new.XEP." The files of
+// one set share a folder.
+std::string NotFoundText(const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& file : files) {
+    names += (names.empty() ? "" : ", ") + axisdata::PathFileName(file);
+  }
+  // The folder without its closing separator ("/" itself for the root).
+  const std::string& first = files.front();
+  const std::size_t nameStart = first.size() - axisdata::PathFileName(first).size();
+  const std::string folder = first.substr(0, nameStart > 1 ? nameStart - 1 : nameStart);
+  return resources::Text(resources::Msg::KavFilesNotFound, {folder, names});
+}
+
+}  // namespace
+
 KavSaveResult SaveKavDataSet() {
   using namespace axisdata;
   KavSaveResult result;
@@ -45,18 +63,6 @@ std::optional<std::string> OpenEditorDataSet(const std::string& base,
     AddFailure(opening.failures, NotFoundText(opening.missing));
   }
   return opening.failures;
-}
-
-std::string NotFoundText(const std::vector<std::string>& files) {
-  std::string names;
-  for (const std::string& file : files) {
-    names += (names.empty() ? "" : ", ") + axisdata::PathFileName(file);
-  }
-  // The folder without its closing separator ("/" itself for the root).
-  const std::string& first = files.front();
-  const std::size_t nameStart = first.size() - axisdata::PathFileName(first).size();
-  const std::string folder = first.substr(0, nameStart > 1 ? nameStart - 1 : nameStart);
-  return resources::Text(resources::Msg::KavFilesNotFound, {folder, names});
 }
 
 bool TransferKavDataSet(BatchDirection direction) {

@@ -27,10 +27,6 @@ struct KavSaveResult {
 [[nodiscard]] std::optional<std::string> OpenEditorDataSet(const std::string& base,
                                                            const std::string& defaultBase);
 
-// "These files were not found in /data; Save will create them: new0.EEP, new.XEP." The files of
-// one set share a folder.
-std::string NotFoundText(const std::vector<std::string>& files);
-
 enum class BatchDirection { Upload, Download };
 
 // Transfers every axis in ascending order, then the extended points, through the progress
