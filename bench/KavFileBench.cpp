@@ -68,8 +68,11 @@ int main() {
   std::vector<Ms> opens, saves, both;
   for (int round = 0; round < kRounds; ++round) {
     const auto start = Clock::now();
-    if (const auto failures = axisdata::OpenKavDataSet(source)) {
-      std::fprintf(stderr, "%s\n", failures->c_str());
+    const axisdata::KavSetOpening opening = axisdata::OpenKavDataSet(source);
+    if (opening.failures || !opening.missing.empty()) {
+      const std::string why =
+          opening.failures ? *opening.failures : "missing: " + opening.missing.front();
+      std::fprintf(stderr, "%s\n", why.c_str());
       return 1;
     }
     const auto opened = Clock::now();

@@ -1,5 +1,7 @@
 #include "axisdata/FileInput.h"
 
+#include <filesystem>
+
 #include "axisdata/EditorViews.h"
 #include "axisdata/Selection.h"
 #include "axisdata/TextRoutines.h"
@@ -9,6 +11,7 @@ namespace axisdata {
 std::string BaseFileName;
 std::array<std::string, kAxisSlots> EepFileName;
 std::string XepFileName;
+bool KavDataSetOpened = false;
 
 std::string EepPath(const std::string& base, int axis) { return base + HexText(axis) + ".EEP"; }
 
@@ -18,18 +21,32 @@ void AddFailure(std::optional<std::string>& failures, const std::optional<std::s
   if (failure) failures = failures ? *failures + "\n" + *failure : *failure;
 }
 
-std::optional<std::string> OpenKavDataSet(const std::string& base) {
-  std::optional<std::string> failures;
+KavSetOpening OpenKavDataSet(const std::string& base, const std::string& standIn) {
+  KavSetOpening opening;
+  // Reads the set's file, or, when it does not exist, the stand-in's; a file that exists but
+  // cannot be read is a failure, never missing.
+  const auto load = [&](const std::string& name, const std::string& standInName,
+                        const auto& read) {
+    std::error_code error;
+    if (std::filesystem::exists(name, error) || error) {
+      AddFailure(opening.failures, read(name));
+      return;
+    }
+    opening.missing.push_back(name);
+    if (!standIn.empty()) AddFailure(opening.failures, read(standInName));
+  };
   for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {
     EepFileName[axis] = EepPath(base, axis);
-    AddFailure(failures, ReadEepFile(axis, EepFileName[axis]));
+    load(EepFileName[axis], EepPath(standIn, axis),
+         [axis](const std::string& name) { return ReadEepFile(axis, name); });
   }
   XepFileName = XepPath(base);
-  AddFailure(failures, ReadXepFile(XepFileName));
+  load(XepFileName, XepPath(standIn), ReadXepFile);
+  KavDataSetOpened = true;
   ReadComParam(CurAxis);
   FillKavGrid(CurAxis, CurPage);
   ResetGridCursor();
-  return failures;
+  return opening;
 }
 
 }  // namespace axisdata

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "axisdata/AxisData.h"
 #include "axisdata/ExtPointData.h"
@@ -25,6 +26,9 @@ extern std::string BaseFileName;
 // The file each axis, and the extended points, were last opened from or saved to.
 extern std::array<std::string, kAxisSlots> EepFileName;
 extern std::string XepFileName;
+// True once a data set was opened in this run. From then on the point data in memory are the
+// run's own (opened, uploaded or edited since), which no other set's file may replace.
+extern bool KavDataSetOpened;
 
 // base & the axis as one upper-case hexadecimal digit & ".EEP" ("...A.EEP" for axis 10).
 std::string EepPath(const std::string& base, int axis);
@@ -65,10 +69,20 @@ bool ParseXepText(std::string_view text, ExtPointWords& words);
 // Writes ExtPointData words 0-1679, two to a line.
 [[nodiscard]] std::optional<std::string> WriteXepFile(const std::string& fileName);
 
+// What opening a data set found.
+struct KavSetOpening {
+  // The set's files that do not exist, in the set's order.
+  std::vector<std::string> missing;
+  // What could not be read, one file a line: a file of the set that is there, or a stand-in.
+  std::optional<std::string> failures;
+};
+
 // Loads a whole data set: the EEP files of axes 0 to AxisCount - 1 and the XEP file, each on its
 // own (a file that cannot be read leaves its words as they were and the rest still loads), and
-// records their names; then the editors show CurAxis and CurPage. Nothing when every file was
-// read, else the failures, one a file, as the data set's save tells them.
-[[nodiscard]] std::optional<std::string> OpenKavDataSet(const std::string& base);
+// records their names; then the editors show CurAxis and CurPage, and KavDataSetOpened is set.
+// A file that does not exist leaves its words as they were too, unless standIn names another
+// set: that set's file of the same axis (or its XEP file) is then read in its place.
+[[nodiscard]] KavSetOpening OpenKavDataSet(const std::string& base,
+                                           const std::string& standIn = {});
 
 }  // namespace axisdata

@@ -24,6 +24,7 @@ void ResetSharedState() {
   BaseFileName.clear();
   for (std::string& name : EepFileName) name.clear();
   XepFileName.clear();
+  KavDataSetOpened = false;
 }
 
 }  // namespace axisdata

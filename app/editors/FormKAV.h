@@ -107,8 +107,6 @@ class FormKAV : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The data set the window shows (its ZEL path), for the status bar.
-  std::string dataSetPath_;
   // What the grid's last fill wrote: only cells the user changed since are stored.
   editors::KavCellTexts filledCells_;
 

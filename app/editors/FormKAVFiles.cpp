@@ -29,6 +29,19 @@ platform::FileDialogRequest DataSetDialog(bool save) {
   return {save, shell::CurFileName, DataFolder(), resources::Text(Txt::ZelFilter), save};
 }
 
+// The panel names the set Save writes, from the names Save writes by.
+void ShowDataSetPath(QLabel& panel) {
+  panel.setText(QString::fromStdString(shell::KavDataSetPath()));
+}
+
+// Opens the set named by BaseFileName; what could not be read or was not found is told once.
+void OpenDataSet() {
+  if (const std::optional<std::string> message =
+          editors::OpenEditorDataSet(axisdata::BaseFileName, DataFolder() + "/default")) {
+    platform::Warn(*message);
+  }
+}
+
 }  // namespace
 
 void FormKAV::OpenPointTable() {
@@ -38,14 +51,9 @@ void FormKAV::OpenPointTable() {
   CurAxis = 0;
   CurPage = 0;
   DispMode = kHexadecimal;
-  dataSetPath_ = shell::CurFileName;
   editors::SetUpKavGrid(*PrgGrid);
-  // A data set never saved has no point tables on disk; like its synchronous table it starts as
-  // a copy of the default set (saving writes it under its own name).
-  if (const std::optional<std::string> failures = OpenKavDataSet(
-          editors::KavDataSetOnDisk(BaseFileName) ? BaseFileName : DataFolder() + "/default")) {
-    platform::Warn(*failures);
-  }
+  OpenDataSet();
+  ShowDataSetPath(*StatusPanel1);
   FillLists();
   SetTransferEnabled(!shell::OfflineMode);
   if (!shell::OfflineMode) RunBatch(true);
@@ -76,13 +84,8 @@ void FormKAV::mnuOpen_Click() {
   // and its unsaved state stay its own, so its Save never writes that table over the chosen
   // set's and its close still offers to save unsaved changes.
   axisdata::BaseFileName = shell::DataSetBaseName(*chosen);
-  dataSetPath_ = *chosen;
-  // A file that cannot be read leaves its words as they were.
-  if (const std::optional<std::string> failures =
-          axisdata::OpenKavDataSet(axisdata::BaseFileName)) {
-    platform::Warn(*failures);
-  }
-  StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+  OpenDataSet();
+  ShowDataSetPath(*StatusPanel1);
   ShowGridWhenOnScreen();
 }
 
@@ -92,7 +95,7 @@ bool FormKAV::SaveDataSet() {
   StoreGrid();
   const editors::KavSaveResult saved = editors::SaveKavDataSet();
   if (saved.failures) platform::Warn(*saved.failures);
-  StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+  ShowDataSetPath(*StatusPanel1);
   return saved.anyWritten;
 }
 
@@ -101,13 +104,10 @@ void FormKAV::mnuSaveAs_Click() {
   if (!chosen) return;
   // A name nothing could be written under is not taken: the next Save aims where the last did.
   const shell::DataSetNames previous = shell::CurrentDataSetNames();
-  const std::string previousPath = dataSetPath_;
   shell::SetDataSetNames(*chosen);
-  dataSetPath_ = *chosen;
   if (!SaveDataSet()) {
     shell::RestoreDataSetNames(previous);
-    dataSetPath_ = previousPath;
-    StatusPanel1->setText(QString::fromStdString(dataSetPath_));
+    ShowDataSetPath(*StatusPanel1);
   }
   ShowGridWhenOnScreen();
 }

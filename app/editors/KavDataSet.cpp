@@ -1,6 +1,6 @@
 #include "editors/KavDataSet.h"
 
-#include <filesystem>
+#include <algorithm>
 
 #include "axisdata/AxisData.h"
 #include "axisdata/AxisTransfers.h"
@@ -14,6 +14,24 @@
 #include "resources/UiText.h"
 
 namespace editors {
+
+namespace {
+
+// "These files were not found in /data; Save will create them: new0.EEP, new.XEP." The files of
+// one set share a folder.
+std::string NotFoundText(const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& file : files) {
+    names += (names.empty() ? "" : ", ") + axisdata::PathFileName(file);
+  }
+  // The folder without its closing separator ("/" itself for the root).
+  const std::string& first = files.front();
+  const std::size_t nameStart = first.size() - axisdata::PathFileName(first).size();
+  const std::string folder = first.substr(0, nameStart > 1 ? nameStart - 1 : nameStart);
+  return resources::Text(resources::Msg::KavFilesNotFound, {folder, names});
+}
+
+}  // namespace
 
 KavSaveResult SaveKavDataSet() {
   using namespace axisdata;
@@ -33,16 +51,18 @@ KavSaveResult SaveKavDataSet() {
   return result;
 }
 
-bool KavDataSetOnDisk(const std::string& base) {
+std::optional<std::string> OpenEditorDataSet(const std::string& base,
+                                             const std::string& defaultBase) {
   using namespace axisdata;
-  const auto exists = [](const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-  };
-  for (std::int16_t axis = 0; axis < AxisCount && axis < kAxisSlots; ++axis) {
-    if (exists(EepPath(base, axis))) return true;
+  const bool firstOpening = !KavDataSetOpened;
+  KavSetOpening opening = OpenKavDataSet(base, firstOpening ? defaultBase : std::string());
+  // Every EEP file and the XEP file missing: a set never saved, nothing to tell.
+  const auto setFiles = static_cast<std::size_t>(std::min<int>(AxisCount, kAxisSlots)) + 1;
+  const bool neverSaved = firstOpening && opening.missing.size() == setFiles;
+  if (!neverSaved && !opening.missing.empty()) {
+    AddFailure(opening.failures, NotFoundText(opening.missing));
   }
-  return exists(XepPath(base));
+  return opening.failures;
 }
 
 bool TransferKavDataSet(BatchDirection direction) {

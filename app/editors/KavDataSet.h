@@ -19,9 +19,13 @@ struct KavSaveResult {
 // keeps its unsaved mark; the others are written all the same.
 [[nodiscard]] KavSaveResult SaveKavDataSet();
 
-// True when any file of the set named by base exists: an EEP file of axes 0 to AxisCount - 1 or
-// the XEP file. A data set never saved has none.
-bool KavDataSetOnDisk(const std::string& base);
+// Opens the data set named by base in the point-table editor. Until a data set was opened in
+// this run memory holds nothing to keep, so the default set (defaultBase) stands in for each
+// file the set lacks: a set never saved starts as a copy of it, without a word. Afterwards a
+// missing file leaves the data in memory as they are. Nothing when there is nothing to tell,
+// else one message: the files that could not be read, and those not found, which Save creates.
+[[nodiscard]] std::optional<std::string> OpenEditorDataSet(const std::string& base,
+                                                           const std::string& defaultBase);
 
 enum class BatchDirection { Upload, Download };
 

@@ -19,7 +19,7 @@ using TextBlock = std::array<ResText, kTextsPerBlock>;
 inline constexpr char kEnglishWording[] = "";
 
 // The program's own messages (resources::Msg), in the same order in every language.
-inline constexpr int kOwnTextCount = 26;
+inline constexpr int kOwnTextCount = 27;
 using OwnTextBlock = std::array<ResText, kOwnTextCount>;
 
 constexpr bool HasEveryIdInOrder(const OwnTextBlock& block) {

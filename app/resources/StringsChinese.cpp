@@ -189,6 +189,7 @@ constexpr OwnTextBlock kChineseOwnTexts = {{
     {24, "符号链接层数过多"},  // ErrLinkLoop
     {25, "输入/输出错误"},  // ErrIo
     {26, "超出磁盘配额"},  // ErrQuota
+    {27, "在 %1 中未找到以下文件，保存时将创建它们：%2。"},  // KavFilesNotFound
 }};
 static_assert(HasEveryIdInOrder(kChineseOwnTexts));
 

@@ -220,6 +220,7 @@ constexpr OwnTextBlock kEnglishOwnTexts = {{
     {24, "Too many levels of symbolic links"},  // ErrLinkLoop
     {25, "Input/output error"},  // ErrIo
     {26, "Disk quota exceeded"},  // ErrQuota
+    {27, "These files were not found in %1; Save will create them: %2."},  // KavFilesNotFound
 }};
 static_assert(HasEveryIdInOrder(kEnglishOwnTexts));
 

@@ -218,6 +218,7 @@ constexpr OwnTextBlock kJapaneseOwnTexts = {{
     {24, "シンボリックリンクの階層が多すぎます"},  // ErrLinkLoop
     {25, "入出力エラー"},  // ErrIo
     {26, "ディスク容量の制限を超えました"},  // ErrQuota
+    {27, "%1 に次のファイルが見つかりませんでした。保存すると作成されます: %2。"},  // KavFilesNotFound
 }};
 static_assert(HasEveryIdInOrder(kJapaneseOwnTexts));
 

@@ -162,6 +162,7 @@ enum class Msg : int {
   ErrLinkLoop = 24,
   ErrIo = 25,
   ErrQuota = 26,
+  KavFilesNotFound = 27,
 };
 
 inline const std::string& Text(Txt id) { return UiText[static_cast<int>(id)]; }

@@ -175,8 +175,13 @@ void FormComSel::StartAction(StartMode mode) {
   setEnabled(false);
   const bool handedOver = RunStartAction(mode);
   setEnabled(true);
-  if (!handedOver) return;
-  Forms::Get<FormMain>(FormId::Main).show();
+  FormMain& main = Forms::Get<FormMain>(FormId::Main);
+  if (!handedOver) {
+    // Back on the start actions; the main window, which loading the default file showed, waits.
+    main.hide();
+    return;
+  }
+  main.show();
   hide();
 }
 
@@ -198,7 +203,8 @@ bool FormComSel::RunStartAction(StartMode mode) {
     case StartMode::OpenAndDownload:
       if (!shell::WaitForFirstPoll(false, FirstPollData)) return false;
       main.DefaultFileOpen(true);
-      main.mnuOpen_Click();
+      // Without the chosen file in the image nothing is sent: the gateway keeps its table.
+      if (!main.mnuOpen_Click()) return false;
       main.mnuDownload_Click();
       break;
     case StartMode::OnlineNew: main.DefaultFileOpen(true); break;

@@ -57,7 +57,8 @@ class FormComSel : public QDialog, public LoadableForm {
   void reject() override {}  // Esc does not end the program; the close box does
 
  private:
-  // The action's steps; false when the user gave up the first-poll wait (no hand-over).
+  // The action's steps; false when the user gave up the first-poll wait or the file to
+  // download was not opened (no hand-over).
   bool RunStartAction(StartMode mode);
 
   std::unique_ptr<shell::CIniFileAcc> ini_;

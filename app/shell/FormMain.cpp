@@ -266,23 +266,24 @@ void FormMain::DefaultFileOpen(bool isNew) {
 
 // --- files -----------------------------------------------------------------------------
 
-void FormMain::mnuOpen_Click() {
+bool FormMain::mnuOpen_Click() {
   const std::optional<std::string> chosen = platform::Ui().FileDialog(
       {false, shell::CurFileName, DataFolder(), Text(Txt::ZelFilter), false});
-  if (!chosen) return;
+  if (!chosen) return false;
   std::array<std::int32_t, shell::kZelWords> words{};
   if (const std::optional<std::string> error = shell::ReadZelFile(*chosen, words)) {
     // The image, its names and its saved state stay as they were.
     ShowFileError(*error);
     SyncGrid->show();
     SyncGrid->setFocus();
-    return;
+    return false;
   }
   SyncGrid->hide();
   shell::SetDataSetNames(*chosen);
   std::copy(words.begin(), words.end(), shell::PrgData.begin());
   shell::DataModified = false;
   ShowImage();
+  return true;
 }
 
 bool FormMain::SaveImage(bool quoted) {

@@ -43,7 +43,7 @@ class FormMain : public QMainWindow, public LoadableForm {
   // it under the "new" names.
   void DefaultFileOpen(bool isNew);
 
-  void mnuOpen_Click();
+  bool mnuOpen_Click();     // true when the chosen file is in the image
   bool mnuSave_Click();    // true when the image is in the file
   bool mnuSaveAs_Click();  // true when the image is in the chosen file
   void mnuCSVExport_Click();

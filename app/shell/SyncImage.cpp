@@ -149,6 +149,11 @@ void SetDataSetNames(const std::string& zelPath) {
   CsvFileName = axisdata::BaseFileName + ".CSV";
 }
 
+std::string KavDataSetPath() {
+  return DataSetBaseName(CurFileName) == axisdata::BaseFileName ? CurFileName
+                                                                : axisdata::BaseFileName + ".zel";
+}
+
 DataSetNames CurrentDataSetNames() { return {CurFileName, axisdata::BaseFileName, CsvFileName}; }
 
 void RestoreDataSetNames(const DataSetNames& names) {

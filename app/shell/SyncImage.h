@@ -51,6 +51,11 @@ void WritePrgData(const platform::CellGrid& grid, int model);
 std::string DataSetBaseName(const std::string& zelPath);
 void SetDataSetNames(const std::string& zelPath);
 
+// The ZEL path of the data set named by the base name, the set whose point tables the
+// point-table editor reads and writes: CurFileName when it is of that set, else the base name &
+// ".zel" (the editor opened another set than the main window's).
+std::string KavDataSetPath();
+
 // The data set's names as they stand (CurFileName, BaseFileName, CsvFileName), to put back when
 // a Save As could write nothing under the new ones.
 struct DataSetNames {

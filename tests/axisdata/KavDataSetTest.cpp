@@ -37,7 +37,9 @@ TEST_F(KavDataSet, SixteenAxesAreFilesZeroToF) {
                                           "setB.EEP", "setC.EEP", "setD.EEP", "setE.EEP",
                                           "setF.EEP"}));
 
-  EXPECT_EQ(OpenKavDataSet(Path("set")), std::nullopt);
+  const KavSetOpening opening = OpenKavDataSet(Path("set"));
+  EXPECT_EQ(opening.failures, std::nullopt);
+  EXPECT_TRUE(opening.missing.empty());
   for (std::int16_t a = 0; a < 16; ++a) {
     EXPECT_EQ(AxisData[a][kTypeCodeWord], a + 1) << a;
     EXPECT_EQ(EepFileName[a], Path("set") + "0123456789ABCDEF"[a] + ".EEP");
@@ -52,7 +54,7 @@ TEST_F(KavDataSet, OpeningRefreshesTheEditorsOnTheCurrentAxisAndPage) {
   CurPage = 3;
   WriteSet(Path("set"), 2);
   RecordingViews views;
-  EXPECT_EQ(OpenKavDataSet(Path("set")), std::nullopt);
+  EXPECT_EQ(OpenKavDataSet(Path("set")).failures, std::nullopt);
   EXPECT_EQ(views.calls, (std::vector<std::string>{"ReadComParam 0", "ReadComParam 1",
                                                    "ReadComParam 1", "FillKavGrid 1 3",
                                                    "ResetGridCursor"}));
@@ -66,9 +68,11 @@ TEST_F(KavDataSet, AFileThatCannotBeReadLeavesItsAxisAndTheRestLoads) {
   AxisData[1][kTypeCodeWord] = 70;
   AxisData[2][kTypeCodeWord] = 80;
   RecordingViews views;
-  // Every file that could not be read, a line each, as the save tells its failures.
-  EXPECT_EQ(OpenKavDataSet(Path("set")), "Axis Number1:  file isn't exist.\n"
-                                         "Invalid file data format.\n" + Path("set2.EEP"));
+  const KavSetOpening opening = OpenKavDataSet(Path("set"));
+  // Every file that could not be read, a line each, as the save tells its failures; a missing
+  // file is no failure of its own.
+  EXPECT_EQ(opening.failures, "Invalid file data format.\n" + Path("set2.EEP"));
+  EXPECT_EQ(opening.missing, std::vector<std::string>{Path("set1.EEP")});
   EXPECT_EQ(AxisData[0][kTypeCodeWord], 1);
   EXPECT_EQ(AxisData[1][kTypeCodeWord], 70);
   EXPECT_EQ(AxisData[2][kTypeCodeWord], 80);
@@ -83,7 +87,7 @@ TEST_F(KavDataSet, DefaultDataSetLoadsWithSensibleValues) {
   InitActuatorTables();
   AxisCount = 16;
   RecordingViews views;
-  EXPECT_EQ(OpenKavDataSet(std::string(VUZ_DEFAULT_DATA) + "/default"), std::nullopt);
+  EXPECT_EQ(OpenKavDataSet(std::string(VUZ_DEFAULT_DATA) + "/default").failures, std::nullopt);
   ASSERT_EQ(views.calls.size(), 16u + 3u) << "every axis read";
   for (std::int16_t a = 0; a < 16; ++a) {
     SCOPED_TRACE(a);

@@ -352,7 +352,7 @@ TEST_F(FormKAVTest, SaveWritesTheLastTypedValuesIntoTheEepFiles) {
   EXPECT_FALSE(axisdata::AxisUnsaved[0]);
   EXPECT_FALSE(axisdata::AxisUnsaved[1]);
   EXPECT_FALSE(axisdata::XepUnsaved);
-  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), shell::CurFileName);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), Path("data/default.zel"));
   PointWord(1, 3, kPCMD) = 0;
   ASSERT_EQ(axisdata::ReadEepFile(1, Path("data/default1.EEP")), std::nullopt);
   EXPECT_EQ(PointWord(1, 3, kPCMD), 0x4321);
@@ -413,8 +413,9 @@ TEST_F(FormKAVTest, SaveAsWritesTheSetUnderTheNewNameAndShowsIt) {
   // table over the opened set's, and its close still offers to save it.
   EXPECT_EQ(shell::CurFileName, Path("data/table.zel"));
   EXPECT_TRUE(shell::DataModified);
-  ASSERT_EQ(ui.messages.size(), 1u);  // the missing axis file, told by its reader
-  EXPECT_EQ(ui.messages[0].text, "Axis Number1:  file isn't exist.");
+  ASSERT_EQ(ui.messages.size(), 1u);  // the missing axis file, which Save creates
+  EXPECT_EQ(ui.messages[0].text, "These files were not found in " + Path("data") +
+                                     "; Save will create them: other1.EEP.");
 }
 
 TEST_F(FormKAVTest, ASaveAsThatWritesNothingKeepsThePreviousName) {
@@ -426,7 +427,7 @@ TEST_F(FormKAVTest, ASaveAsThatWritesNothingKeepsThePreviousName) {
   EXPECT_NE(ui.messages[0].text.find(Path("no/such/folder/x1.EEP")), std::string::npos);
   EXPECT_EQ(shell::CurFileName, zel);
   EXPECT_EQ(axisdata::BaseFileName, base);
-  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), zel);
+  EXPECT_EQ(kav.StatusPanel1->text().toStdString(), base + ".zel");  // the set Save writes
 
   kav.mnuSave_Click();  // aims where the last good name did
   EXPECT_EQ(ui.messages.size(), 1u);
@@ -444,6 +445,69 @@ TEST_F(FormKAVTest, ANewDataSetStartsAsACopyOfTheDefaultSet) {
     EXPECT_TRUE(std::filesystem::exists(Path(std::string("data/") + name))) << name;
   }
   EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(FormKAVTest, AMissingSetNeverReplacesTheRunsPointDataAndIsToldOnce) {
+  StartMain(2, 0);
+  axisdata::BaseFileName = Path("data/new");
+  FormKAV& kav = PositionSetting();
+  TypeInCell(kav, 1, 1, "4321");
+  kav.mnuSave_Click();  // new0.EEP ...
+  kav.mnuClose_Click();
+  ui.dialogAnswers = {Path("data/foo.zel")};
+  ASSERT_TRUE(Main().mnuSaveAs_Click());  // the synchronous table only
+  ASSERT_TRUE(ui.messages.empty());
+
+  PositionSetting();
+  EXPECT_EQ(Cell(kav, 1, 1), "4321");
+  EXPECT_EQ(PointWord(0, 0, kPCMD), 0x4321);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "These files were not found in " + Path("data") +
+                                     "; Save will create them: foo0.EEP, foo1.EEP, foo.XEP.");
+  kav.mnuSave_Click();
+  EXPECT_EQ(ui.messages.size(), 1u);
+  PointWord(0, 0, kPCMD) = 0;
+  ASSERT_EQ(axisdata::ReadEepFile(0, Path("data/foo0.EEP")), std::nullopt);
+  EXPECT_EQ(PointWord(0, 0, kPCMD), 0x4321);
+}
+
+// Each step ends with the panel naming the set whose files that Save writes.
+TEST_F(FormKAVTest, StatusPanelNamesTheSetSaveWrites) {
+  StartMain(2, 0);
+  axisdata::BaseFileName = Path("data/new");
+  FormKAV& kav = PositionSetting();
+  const auto panel = [&kav] { return kav.StatusPanel1->text().toStdString(); };
+  // Save writes the set named, and no other.
+  const auto savesInto = [&](const std::string& named, const std::string& notInto) {
+    std::filesystem::remove(Path("data/" + named + "0.EEP"));
+    kav.mnuSave_Click();
+    EXPECT_TRUE(std::filesystem::exists(Path("data/" + named + "0.EEP"))) << named;
+    EXPECT_FALSE(std::filesystem::exists(Path("data/" + notInto + "0.EEP"))) << notInto;
+    EXPECT_EQ(panel(), Path("data/" + named + ".zel"));
+  };
+  EXPECT_EQ(panel(), Path("data/new.zel"));
+
+  ui.dialogAnswers = {Path("data/default.zel")};  // the main window keeps new.zel
+  kav.mnuOpen_Click();
+  EXPECT_EQ(panel(), Path("data/default.zel"));
+  savesInto("default", "new");
+
+  kav.mnuClose_Click();
+  PositionSetting();
+  EXPECT_EQ(panel(), Path("data/default.zel"));
+  savesInto("default", "new");
+
+  ui.dialogAnswers = {Path("no/such/folder/x.zel")};  // refused: nothing written there
+  kav.mnuSaveAs_Click();
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(panel(), Path("data/default.zel"));
+  savesInto("default", "new");
+
+  ui.dialogAnswers = {Path("data/other.zel")};
+  kav.mnuSaveAs_Click();
+  EXPECT_EQ(panel(), Path("data/other.zel"));
+  savesInto("other", "new");
+  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(FormKAVTest, ExitAndTheCloseBoxHandBackToTheMainWindow) {

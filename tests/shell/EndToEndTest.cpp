@@ -402,6 +402,52 @@ TEST_F(EndToEndTest, OpenAndDownloadWaitsForANonZeroNibble) {
 
 namespace {
 
+// A file to download that never reached the image: the dialog's answer and the messages it brings.
+struct NoFileCase {
+  const char* name;
+  const char* answer;  // nullptr: Cancel
+  std::size_t messages;
+};
+
+void PrintTo(const NoFileCase& c, std::ostream* os) { *os << c.name; }
+
+class OpenAndDownloadWithoutAFile : public EndToEndTest,
+                                    public testing::WithParamInterface<NoFileCase> {};
+
+}  // namespace
+
+TEST_P(OpenAndDownloadWithoutAFile, SendsNothingAndOffersTheStartActionsAgain) {
+  const NoFileCase& c = GetParam();
+  WriteFile("vuzovid.ini", "[Window]\r\nDEFAULT=0\r\n");
+  WriteFile("short.zel", ZelText({"1"}, 5));
+  ui.dialogAnswers = {c.answer ? std::optional<std::string>(Path(c.answer)) : std::nullopt};
+  gateway_.data.word_image = GatewayImage();
+  // A gateway ready to take a download: its polls carry the nibble the action waits for.
+  GatewayThread side(gateway_, {.poll_data = 0x20000000u});
+
+  FormComSel& wizard = ToOnlineActions();
+  wizard.CmdGo_Click(1);
+  side.stop();
+
+  EXPECT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_TRUE(side.wait().empty());
+  EXPECT_EQ(gateway_.data.word_image, GatewayImage());
+  EXPECT_EQ(ui.messages.size(), c.messages);
+  EXPECT_FALSE(Main().isVisible());
+  EXPECT_TRUE(wizard.isVisible());
+  EXPECT_TRUE(wizard.isEnabled());
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(wizard.CmdGo[i]->isHidden()) << i;
+  EXPECT_FALSE(Forms::Get<FormMsg>(FormId::Msg).isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, OpenAndDownloadWithoutAFile,
+    testing::Values(NoFileCase{"CancelledDialog", nullptr, 0},
+                    NoFileCase{"FileThatCannotBeRead", "short.zel", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
 // A close request from the window system.
 void CloseWindow(FormId id) { Forms::Load(id)->Widget()->close(); }
 

@@ -287,6 +287,25 @@ TEST(SyncImageNames, BaseNameStopsAtTheExtensionOfTheFileItself) {
   }
 }
 
+// The point-table editor's set, named from the base name its Save writes by.
+TEST(SyncImageNames, KavDataSetPathIsTheSetOfTheBaseName) {
+  struct Case {
+    const char* zel;
+    const char* base;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"/d/new.zel", "/d/new", "/d/new.zel"},
+      {"/d/Set.ZEL", "/d/Set", "/d/Set.ZEL"},            // the name as chosen
+      {"/d/new.zel", "/d/default", "/d/default.zel"},  // the editor opened another set
+  };
+  for (const Case& c : cases) {
+    shell::CurFileName = c.zel;
+    axisdata::BaseFileName = c.base;
+    EXPECT_EQ(shell::KavDataSetPath(), c.shown) << c.zel << " " << c.base;
+  }
+}
+
 TEST_F(SyncImageTest, ShippedDefaultFilesAreWhatTheWritersProduce) {
   // The same steps as the tool that writes them: an empty image, English headers.
   PrgData.fill(0);
