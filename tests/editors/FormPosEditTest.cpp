@@ -235,6 +235,31 @@ TEST_F(FormPosEditTest, AnExtendedPageShowsItsNumberAndLocksTheBasePointRows) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// 2 mm a turn: speed code 7 shows "0.05" and acceleration code 7 "0.002", which read back as 8
+// and 6, and a width of 0 shows as 1 pulse. Opened, gone through with Tab (each box commits as
+// it loses the focus) and confirmed, the point keeps every word.
+TEST_F(FormPosEditTest, OkWithNothingTypedKeepsEveryWord) {
+  SetAxis(0x0A, 0, 10000);
+  Point()[kPCMD] = 2501;
+  Point()[kVCMD] = 7;
+  Point()[kACMD] = 7;
+  const AxisWords before = Words();
+  ui.answers = {platform::MsgAnswer::Ok};
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    EXPECT_EQ(form.Text2[editors::kSpeedRow]->text(), "0.05");
+    form.Text2[kPositionRow]->setFocus(Qt::TabFocusReason);
+    while (QApplication::focusWidget() != form.CheckAccel) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+  });
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::StoreQuestion));
+  EXPECT_EQ(Point()[kVCMD], 7);
+  EXPECT_EQ(Point()[kACMD], 7);
+  for (int k = 0; k < kAxisWords; ++k) EXPECT_EQ(Words()[k], before[k]) << "word " << k;
+}
+
 // Tab goes row by row, each from left to right, then down the options' left column and the
 // pusher group beside it, then to the buttons; it passes what is hidden or disabled.
 struct TabCase {
