@@ -101,7 +101,7 @@ void ComEditCore::Reset() {
   point_ = {};
   homeMode_ = 0;
   fwdZone_ = rvsZone_ = strokeMax_ = 0;
-  shown_ = {};
+  written_ = {};
 }
 
 void ComEditCore::SetAxNum(std::int16_t axis) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 #include "axisdata/UnitControls.h"
 #include "editors/EditorText.h"
 #include "editors/PointEditorSetup.h"
+#include "editors/WrittenTexts.h"
 
 // The common-parameter editor without its window: it reads an axis's common block into the
 // editor's fields and sets the program's unit state for that axis (the unit set-up every
@@ -163,12 +163,6 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
     std::int32_t fwdLimit, rvsLimit, fwdZone, rvsZone, homeSpeed, homeCurrent;
   };
 
-  // A text the editor wrote into a box, with the value it was written from.
-  struct ShownText {
-    std::string text;
-    std::int32_t value = 0;
-  };
-
   void TellViews();
   void SetUpPulseMotor();
   void SetUpRotary(int code, int expansionByte);
@@ -199,7 +193,7 @@ class ComEditCore : public axisdata::ComParamView, public axisdata::UnitControls
   std::int32_t fwdZone_ = 0;
   std::int32_t rvsZone_ = 0;
   std::int32_t strokeMax_ = 0;
-  std::array<std::optional<ShownText>, kComBoxes> shown_;
+  WrittenTexts<kComBoxes> written_;
 
   ComEditView* view_ = nullptr;
   PointEditorView* pointView_ = nullptr;

@@ -66,20 +66,17 @@ std::string& ComEditCore::Text(ComBox box) {
 void ComEditCore::SetText(ComBox box, std::string text) { Text(box) = std::move(text); }
 
 void ComEditCore::Show(ComBox box, std::string text, std::int32_t value) {
-  shown_[static_cast<int>(box)] = ShownText{text, value};
+  written_.Wrote(static_cast<std::size_t>(box), text, value);
   Text(box) = std::move(text);
 }
 
 std::optional<std::int32_t> ComEditCore::UnchangedValue(ComBox box) {
-  const std::optional<ShownText>& shown = shown_[static_cast<int>(box)];
-  if (!shown || shown->text != Text(box)) return std::nullopt;
-  return shown->value;
+  return written_.ValueOf(static_cast<std::size_t>(box), Text(box));
 }
 
 template <class Convert>
 std::int32_t ComEditCore::BoxValue(ComBox box, Convert convert) {
-  const std::optional<std::int32_t> unchanged = UnchangedValue(box);
-  return unchanged ? *unchanged : convert(Text(box));
+  return written_.ValueOr(static_cast<std::size_t>(box), Text(box), convert);
 }
 
 void ComEditCore::CommitBox(ComBox box) {

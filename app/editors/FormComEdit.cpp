@@ -17,6 +17,7 @@
 #include "axisdata/TransferLoop.h"
 #include "editors/EditorText.h"
 #include "editors/LeavingBox.h"
+#include "editors/NumberBox.h"
 #include "editors/TabOrder.h"
 #include "platform/DecimalSign.h"
 #include "platform/ScreenCentre.h"
@@ -28,6 +29,7 @@
 using editors::ComBox;
 using editors::EditorText;
 using editors::EditorTxt;
+using editors::NumberBox;
 
 namespace {
 
@@ -68,15 +70,6 @@ void SetTakesTyping(QLineEdit* box, bool typing) {
 
 void ShowAll(std::initializer_list<QWidget*> widgets, bool shown) {
   for (QWidget* w : widgets) w->setVisible(shown);
-}
-
-constexpr int kBoxWidth = 110;
-
-QLineEdit* NumberBox(QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setFixedWidth(kBoxWidth);
-  box->setAlignment(Qt::AlignRight);
-  return box;
 }
 
 }  // namespace

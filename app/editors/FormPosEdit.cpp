@@ -21,6 +21,7 @@
 #include "editors/ComEditCore.h"
 #include "editors/EditorText.h"
 #include "editors/LeavingBox.h"
+#include "editors/NumberBox.h"
 #include "editors/TabOrder.h"
 #include "platform/ScreenCentre.h"
 #include "shell/BusyGuard.h"
@@ -30,6 +31,7 @@
 using editors::EditorText;
 using editors::EditorTxt;
 using editors::kUsedRows;
+using editors::NumberBox;
 using editors::PosRow;
 
 namespace {
@@ -38,19 +40,11 @@ QString E(EditorTxt id) { return QString::fromStdString(EditorText(id)); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-constexpr int kBoxWidth = 110;
 constexpr int kSliderWidth = 260;
 
 // Properties that tell the focus filter which box it watches.
 const char* const kRowProperty = "posRow";
 const char* const kUnitProperty = "unitBox";
-
-QLineEdit* NumberBox(QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setFixedWidth(kBoxWidth);
-  box->setAlignment(Qt::AlignRight);
-  return box;
-}
 
 // A number too long for its box shows its first digits, not its last.
 void SetBoxText(QLineEdit* box, const std::string& text) {

@@ -54,9 +54,7 @@ bool IsValidKeyChar(char32_t c) {
 }
 
 char32_t DecimalPointAsSign(char32_t c) {
-  return axisdata::DispMode == axisdata::kUserUnits && c == U'.'
-             ? static_cast<char32_t>(platform::DecimalSign())
-             : c;
+  return axisdata::DispMode == axisdata::kUserUnits ? platform::PointAsDecimalSign(c) : c;
 }
 
 bool IsMinusKey(int keyCode) {

@@ -8,8 +8,9 @@ namespace editors {
 // the decimal sign; any other notation nothing.
 bool IsValidKeyChar(char32_t c);
 
-// In user units "." (the keypad's decimal key types it too) stands for the decimal sign in use,
-// so "1.5" typed where the sign is "," keeps its point; any other character unchanged.
+// In user units "." (the keypad's decimal key types it too) stands for the decimal sign in use
+// (platform::PointAsDecimalSign), as in the editors' number boxes; other notations take no
+// decimals, and any other character is unchanged.
 char32_t DecimalPointAsSign(char32_t c);
 
 // The minus keys of the main keyboard (189) and of the keypad (109), outside hexadecimal.

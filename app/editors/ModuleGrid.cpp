@@ -48,6 +48,10 @@ constexpr int kSpeedColumn = 4;     // and its speed
 // A cell text in a copy text cannot hold the separator; a decimal comma travels as this.
 constexpr char kCommaInCell = '\t';
 
+std::size_t CellIndex(int row, int col) {
+  return static_cast<std::size_t>(row) * kKavGridCols + static_cast<std::size_t>(col);
+}
+
 bool IsExtPointCell(int col, std::int16_t page) {
   return page >= 1 && (col == kPositionColumn || col == kSpeedColumn);
 }
@@ -128,9 +132,9 @@ void FillKavGrid(platform::CellGrid& grid, KavCellTexts& filled, std::int16_t ax
   for (int point = 0; point < axisdata::kBasePoints; ++point) {
     for (const int col : kColumnOrder) {
       const std::int32_t word = CellWord(col, axis, page, point);
-      std::string& text = filled[point + 1][col];
-      text = axisdata::FormatValue(KavColumnAt(col).fillType, word);
+      const std::string text = axisdata::FormatValue(KavColumnAt(col).fillType, word);
       grid.SetCellText(point + 1, col, text);
+      filled.Wrote(CellIndex(point + 1, col), text, word);
     }
   }
 }
@@ -140,20 +144,21 @@ std::vector<RefusedCell> StoreKavGrid(platform::CellGrid& grid, KavCellTexts& fi
   std::vector<RefusedCell> refused;
   for (int point = 0; point < axisdata::kBasePoints; ++point) {
     for (const int col : kColumnOrder) {
-      std::string& shown = filled[point + 1][col];
+      const std::size_t cell = CellIndex(point + 1, col);
       const std::string text = grid.CellText(point + 1, col);
-      if (text == shown) continue;
+      if (filled.ValueOf(cell, text)) continue;  // the word it stands for is still there
       const KavColumn& column = KavColumnAt(col);
       std::int32_t& word = CellWord(col, axis, page, point);
       try {
         const std::int32_t typed = axisdata::ParseValue(column.storeType, text);
         if (typed != word) MarkChanged(col, axis, page);
         word = typed;
-        shown = text;
+        filled.Wrote(cell, text, word);
       } catch (const axisdata::ConversionError&) {
         refused.push_back({point + 1, col, text});
-        shown = axisdata::FormatValue(column.fillType, word);
+        const std::string shown = axisdata::FormatValue(column.fillType, word);
         grid.SetCellText(point + 1, col, shown);
+        filled.Wrote(cell, shown, word);
       }
     }
   }

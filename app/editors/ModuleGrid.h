@@ -1,9 +1,9 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "editors/WrittenTexts.h"
 #include "platform/CellGrid.h"
 
 // The point-table grid: 16 points of one axis and page, a row per point and a column per field
@@ -51,10 +51,10 @@ void SetKavGridTexts(platform::CellGrid& grid, const std::string& lengthUnit,
 void SetKavGridHeaders(platform::CellGrid& grid, const std::string& lengthUnit,
                        const std::string& accUnit);
 
-// The value cells' texts as the grid's last fill wrote them (or its last store took them). A
-// store reads back only the cells whose text differs: a value the grid shows rounded (in user
-// units, or wider than its column) is never replaced by its rounding.
-using KavCellTexts = std::array<std::array<std::string, kKavGridCols>, kKavGridRows>;
+// The value cells' texts as the grid's last fill wrote them (or its last store took them), each
+// standing for its word. A store reads back only the cells whose text differs: a value the grid
+// shows rounded (in user units, or wider than its column) is never replaced by its rounding.
+using KavCellTexts = WrittenTexts<kKavGridRows * kKavGridCols>;
 
 // The 16 x 13 value cells from the data of the axis and page (pages of 1 and above show the
 // extended point's position and speed, the base point's other fields), recorded in `filled`.

@@ -28,6 +28,10 @@ constexpr double kSliderParts = 32768;
 constexpr double kPushAmountPulses = 32767;
 constexpr double kResetWidthPulses = 4;
 
+std::string CodeText(int row, double code) {
+  return row == kSpeedRow ? SpeedCodeToText(code) : AccCodeToText(code);
+}
+
 }  // namespace
 
 PosEditCore::Operation::Operation(PosEditCore& core) : core_(core) { ++core_.depth_; }
@@ -124,13 +128,26 @@ void PosEditCore::SetSlider(int row, double value) {
                                   static_cast<double>(std::max(slider.minimum, slider.maximum))));
 }
 
-// Text2_Change: the position and in-position rows show their value in the display unit too.
-void PosEditCore::SetValue(int row, std::string text) {
+// Text2_Change: the position and in-position rows show their value in the display unit too,
+// and Text4 stands for the pulses of Text2.
+void PosEditCore::ShowValue(int row, std::string text) {
   if (row < kUnitRows) {
-    std::string unit = FormatPulses(NumberOrZero(text));
+    const double pulses = NumberOrZero(text);
+    std::string unit = FormatPulses(pulses);
+    written_.Wrote(kUnitBox + row, unit, SaturateToInt32(pulses));
     if (unit != fields_.unitValue[row]) fields_.unitValue[row] = std::move(unit);
   }
   fields_.value[row] = std::move(text);
+}
+
+void PosEditCore::SetValue(int row, std::string text) {
+  written_.Forget(row);
+  ShowValue(row, std::move(text));
+}
+
+void PosEditCore::WriteValue(int row, std::string text, std::int32_t value) {
+  written_.Wrote(row, text, value);
+  ShowValue(row, std::move(text));
 }
 
 void PosEditCore::HScroll2_Change(int row, int value) {
@@ -146,10 +163,8 @@ void PosEditCore::HScroll2_Change(int row, int value) {
       SetValue(row, FormatSignPlace(InPosFromSlider()));
       break;
     case kSpeedRow:
-      SetValue(row, SpeedCodeToText(shown));
-      break;
     case kAccRow:
-      SetValue(row, AccCodeToText(shown));
+      WriteValue(row, CodeText(row, shown), shown);  // the code the user chose, not its rounding
       break;
     case kCurrentRow:
     case kGainRow:
@@ -163,23 +178,20 @@ void PosEditCore::HScroll2_Change(int row, int value) {
 void PosEditCore::SetText(int row, std::string text) {
   const Operation op(*this);
   RememberBeforeTyping(row);
-  SetValue(row, std::move(text));
+  ShowValue(row, std::move(text));
 }
 
 void PosEditCore::RememberBeforeTyping(int row) {
   if (beforeTyping_[row]) return;
-  beforeTyping_[row] = RowTexts{fields_.value[row], row < kUnitRows ? fields_.unitValue[row] : ""};
+  beforeTyping_[row] = fields_.value[row];
 }
 
 bool PosEditCore::RefusedNoNumber(int row, const std::string& typed) {
-  std::optional<RowTexts> before = std::move(beforeTyping_[row]);
+  std::optional<std::string> before = std::move(beforeTyping_[row]);
   beforeTyping_[row].reset();
   if (IsNumber(typed)) return false;
   TellNotStored(RowCaption(row), typed);
-  if (before) {
-    fields_.value[row] = std::move(before->value);
-    if (row < kUnitRows) fields_.unitValue[row] = std::move(before->unitValue);
-  }
+  if (before) ShowValue(row, std::move(*before));  // Text4 follows it again
   return true;
 }
 
@@ -204,13 +216,14 @@ std::string PosEditCore::RowCaption(int row) const {
 
 void PosEditCore::CommitText(int row) {
   const Operation op(*this);
-  if (RefusedNoNumber(row, fields_.value[row])) return;
+  const std::string& text = fields_.value[row];
+  if (RefusedNoNumber(row, text) || written_.ValueOf(row, text)) return;
   switch (row) {
     case kPositionRow:
-      ShowPosition(NumberOrZero(fields_.value[row]), fields_.incre.checked);
+      ShowPosition(NumberOrZero(text), fields_.incre.checked);
       break;
     case kInPosRow:
-      SetInPosWidth(NumberOrZero(fields_.value[row]));
+      SetInPosWidth(NumberOrZero(text));
       break;
     case kSpeedRow:
     case kAccRow:
@@ -233,8 +246,9 @@ void PosEditCore::SetUnitText(int row, std::string text) {
 
 void PosEditCore::CommitUnitText(int row) {
   const Operation op(*this);
-  if (RefusedNoNumber(row, fields_.unitValue[row])) return;
-  const double pulses = CodeOrEnd(fields_.unitValue[row], UnitToPulses);
+  const std::string& text = fields_.unitValue[row];
+  if (RefusedNoNumber(row, text) || written_.ValueOf(kUnitBox + row, text)) return;
+  const double pulses = CodeOrEnd(text, UnitToPulses);
   if (row == kPositionRow) ShowPosition(pulses, fields_.incre.checked);
   if (row == kInPosRow) SetInPosWidth(pulses);
 }
@@ -246,16 +260,16 @@ void PosEditCore::SetTurns(std::string text) {
 
 // Speed and acceleration: the slider holds the code of the text, clamped to its range. A
 // clamped value, or a text that is no number, is written out again; `reformat` writes out every
-// value in the unit's own format.
+// value in the unit's own format. A text written out stands for its code, which reading its
+// rounding back might not give.
 void PosEditCore::CommitCode(int row, bool reformat) {
-  const bool speed = row == kSpeedRow;
-  std::string& text = fields_.value[row];
-  const double code = speed ? CodeOrEnd(text, TextToSpeedCode) : CodeOrEnd(text, TextToAccCode);
+  const auto convert = row == kSpeedRow ? TextToSpeedCode : TextToAccCode;
+  const std::string& text = fields_.value[row];
+  const double code = written_.ValueOr(
+      row, text, [convert](const std::string& typed) { return CodeOrEnd(typed, convert); });
   SetSlider(row, code);
-  const double shown = fields_.slider[row].value;
-  if (reformat || shown != code || !IsNumber(text)) {
-    text = speed ? SpeedCodeToText(shown) : AccCodeToText(shown);
-  }
+  const int shown = fields_.slider[row].value;
+  if (reformat || shown != code || !IsNumber(text)) WriteValue(row, CodeText(row, shown), shown);
 }
 
 // Stop current and servo gain: the plain number, clamped to the slider's range.

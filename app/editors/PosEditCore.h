@@ -8,6 +8,7 @@
 #include "editors/EditorText.h"
 #include "editors/PointEditorSetup.h"
 #include "editors/PointModeFlags.h"
+#include "editors/WrittenTexts.h"
 
 // The single-point editor without its window: one positioning point of one axis with its
 // position (absolute or relative, whole turns for rotary axes), in-position width or push amount,
@@ -139,13 +140,16 @@ class PosEditCore : public PointEditorView {
   // Brings the fields into their ranges, asks for confirmation and writes the point, setting the
   // axis's or the extended points' bookkeeping flags. A row that holds no number, and whole
   // turns that would take the position beyond 32 bits or that are no number, are refused with a
-  // message before anything is asked.
+  // message before anything is asked. A box that still shows what the editor wrote into it
+  // stands for the value it was written from, so a point nobody touched is written as it was
+  // read; a position still as loaded keeps its word, LimitMargin included.
   WriteResult WritePointData(std::int16_t axis, std::int16_t point, std::int16_t page);
 
   // The user's actions. SetText and SetUnitText keep a typed text (Text2 also refreshes the
   // Text4 of its row); CommitText and CommitUnitText apply the row's rules, on Enter and when the
-  // box loses focus. A typed text that is no number is refused with a message, and the row
-  // shows again what it showed before the typing.
+  // box loses focus, to a box whose text differs from what the editor wrote. A typed text that
+  // is no number is refused with a message, and the row shows again what it showed before the
+  // typing.
   void HScroll2_Change(int row, int value);
   void SetText(int row, std::string text);
   void CommitText(int row);
@@ -205,11 +209,6 @@ class PosEditCore : public PointEditorView {
     EditorTxt message, title;
   };
 
-  // A row's texts before the user began typing into it.
-  struct RowTexts {
-    std::string value, unitValue;
-  };
-
   // The values a write stores.
   struct PointWords {
     std::int32_t position, inPos, speed, acc, current, gain, mode;
@@ -220,7 +219,12 @@ class PosEditCore : public PointEditorView {
   // Row 0 from the position, clamped to the range of the move; the warning it calls for, if any.
   std::optional<LimitWarning> PlacePosition(double pos, bool relative, double margin);
   static void Warn(const std::optional<LimitWarning>& warning);
+  // Text2 of the row as typed (and Text4 from it).
+  void ShowValue(int row, std::string text);
+  // Text2 of the row written by the editor: SetValue a number that stands for what it shows,
+  // WriteValue a text that stands for `value` (which reading the text back might not give).
   void SetValue(int row, std::string text);
+  void WriteValue(int row, std::string text, std::int32_t value);
   void RememberBeforeTyping(int row);
   // True, after a message and with the row's texts as before the typing, when `typed` (the
   // row's Text2 or Text4) is no number; a number makes the typing the row's own.
@@ -241,7 +245,13 @@ class PosEditCore : public PointEditorView {
   bool pageLocked_ = false;  // the last point read lies on an extended page
   bool up_ = false;          // the editor is shown (Shown)
   std::optional<LimitWarning> loadWarning_;  // of the last load, held until the editor is up
-  std::array<std::optional<RowTexts>, kPosRows> beforeTyping_;
+  std::array<std::optional<std::string>, kPosRows> beforeTyping_;  // Text2 before the typing
+  // Text2 by row, then Text4 by row (kUnitBox + row), then Text6 (kTurnsBox). A position or
+  // width stands for a value only as the load wrote it: its record tells whether the row still
+  // shows the stored word.
+  static constexpr std::size_t kUnitBox = kPosRows;
+  static constexpr std::size_t kTurnsBox = kPosRows + kUnitRows;
+  WrittenTexts<kTurnsBox + 1> written_;
 
   PosEditView* view_ = nullptr;
   PosEditFields shown_;

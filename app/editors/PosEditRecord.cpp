@@ -54,6 +54,13 @@ std::optional<PointPlace> Locate(std::int16_t axis, std::int16_t point, std::int
 
 void RefuseTurns(const std::string& turns) { TellNotStored(kTurnsCaption, turns); }
 
+// The word of a stop current in percent.
+std::int32_t CurrentWord(double percent) {
+  return SaturateToInt32(percent * kCurrentFullScale / 100);
+}
+
+std::int32_t WholeNumber(const std::string& text) { return SaturateToInt32(NumberOrZero(text)); }
+
 std::int32_t WithinInt32(std::int64_t x) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(
       x, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -99,6 +106,7 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
   if (!place) return;
   const Operation op(*this);
   beforeTyping_ = {};
+  written_ = {};
   ComEdit().ReadComParam(axis);
   ApplySetup(ComEdit().PointSetup());
   const auto base = PointValue(AxisData[axis], point);
@@ -127,14 +135,28 @@ void PosEditCore::ReadPointData(std::int16_t axis, std::int16_t point, std::int1
     SetSlider(row, std::floor(value));
     return value;
   };
-  const double speed = place->extIndex ? ExtPointData[*place->extIndex + 1] : base[kVCMD];
-  SetValue(kSpeedRow, SpeedCodeToText(load(kSpeedRow, speed)));
-  SetValue(kAccRow, AccCodeToText(load(kAccRow, base[kACMD])));
-  SetValue(kCurrentRow,
-           FormatSignPlace(load(kCurrentRow, base[kSPOW] * 100.0 / kCurrentFullScale)));
-  SetValue(kGainRow, FormatSignPlace(load(kGainRow, base[kPLG0])));
+  // Speed and acceleration show their codes rounded to the unit's decimals.
+  const double speed = load(kSpeedRow, place->extIndex ? ExtPointData[*place->extIndex + 1]
+                                                        : base[kVCMD]);
+  WriteValue(kSpeedRow, SpeedCodeToText(speed), SaturateToInt32(speed));
+  const double acc = load(kAccRow, base[kACMD]);
+  WriteValue(kAccRow, AccCodeToText(acc), SaturateToInt32(acc));
+  const double current = load(kCurrentRow, base[kSPOW] * 100.0 / kCurrentFullScale);
+  WriteValue(kCurrentRow, FormatSignPlace(current), CurrentWord(current));
+  const double gain = load(kGainRow, base[kPLG0]);
+  WriteValue(kGainRow, FormatSignPlace(gain), SaturateToInt32(gain));
 
   LoadMode(mode);
+  // The turns, the position and the width as loaded (clamped into their ranges) stand for what
+  // they show; a width of 0 shows as the least width, 1 pulse, and stays 0 unless changed. A push
+  // point shows its push amount instead of its width.
+  const std::string& shownPosition = fields_.value[kPositionRow];
+  const std::string& shownWidth = fields_.value[kInPosRow];
+  written_.Wrote(kTurnsBox, fields_.turns, WholeNumber(fields_.turns));
+  written_.Wrote(kPositionRow, shownPosition, WholeNumber(shownPosition));
+  if (!mode.pusher) {
+    written_.Wrote(kInPosRow, shownWidth, base[kINP] == 0 ? 0 : WholeNumber(shownWidth));
+  }
   pageLocked_ = place->extIndex.has_value();
   fields_.pageShown = true;
 }
@@ -167,8 +189,14 @@ WriteResult PosEditCore::WritePointData(std::int16_t axis, std::int16_t point, s
   for (const PosRow row : kUsedRows) {
     if (RefusedNoNumber(row, fields_.value[row])) return WriteResult::Refused;
   }
-  CheckPosition(NumberOrZero(fields_.value[kPositionRow]), fields_.incre.checked);
-  SetInPosWidth(NumberOrZero(fields_.value[kInPosRow]));
+  // The load brought the position and width as loaded into their ranges already; the margin
+  // inside the limits is kept by a position the user chose.
+  const std::string& position = fields_.value[kPositionRow];
+  if (!written_.ValueOf(kPositionRow, position)) {
+    CheckPosition(NumberOrZero(position), fields_.incre.checked);
+  }
+  const std::string& width = fields_.value[kInPosRow];
+  if (!written_.ValueOf(kInPosRow, width)) SetInPosWidth(NumberOrZero(width));
   CommitCode(kSpeedRow, false);
   CommitCode(kAccRow, false);
   CommitNumber(kCurrentRow);
@@ -210,7 +238,8 @@ bool PosEditCore::CheckTurns(std::int32_t position, std::int64_t& turnsPulses) c
   if (!ComEdit().IsRotary() || span >= kTurnsSpanLimit) return true;
   std::int32_t turns = 0;
   try {
-    turns = RoundToInt32(ParseNumber(fields_.turns));
+    const auto count = [](const std::string& text) { return RoundToInt32(ParseNumber(text)); };
+    turns = written_.ValueOr(kTurnsBox, fields_.turns, count);
   } catch (const ConversionError&) {
     RefuseTurns(fields_.turns);
     return false;
@@ -224,13 +253,17 @@ bool PosEditCore::CheckTurns(std::int32_t position, std::int64_t& turnsPulses) c
 }
 
 // The words of the normalised fields; false, after a message, when the turns cannot be stored.
+// A box still showing what the editor wrote gives the value it was written from.
 bool PosEditCore::ComputeWords(PointWords& words) const {
-  const std::int32_t typed = SaturateToInt32(NumberOrZero(fields_.value[kPositionRow]));
+  const auto value = [this](int row, auto convert) {
+    return written_.ValueOr(row, fields_.value[row], convert);
+  };
+  const std::int32_t typed = value(kPositionRow, WholeNumber);
   std::int64_t turnsPulses = 0;
   if (!CheckTurns(typed, turnsPulses)) return false;
   const std::int64_t position = typed + turnsPulses;
   words.position = static_cast<std::int32_t>(position);
-  words.inPos = SaturateToInt32(NumberOrZero(fields_.value[kInPosRow]));
+  words.inPos = value(kInPosRow, WholeNumber);
   if (ComEdit().IsRotary() && fields_.stopper.checked) {
     // A rotary push point pushes over the rest of the turn toward its side.
     const auto span = static_cast<std::int64_t>(LimitSpan());
@@ -239,11 +272,14 @@ bool PosEditCore::ComputeWords(PointWords& words) const {
                                         : WithinInt32(span - position);
   }
   // The rows were normalised: their texts convert.
-  words.speed = SaturateToInt32(CodeOrEnd(fields_.value[kSpeedRow], TextToSpeedCode));
-  words.acc = SaturateToInt32(CodeOrEnd(fields_.value[kAccRow], TextToAccCode));
-  words.current =
-      SaturateToInt32(NumberOrZero(fields_.value[kCurrentRow]) * kCurrentFullScale / 100);
-  words.gain = SaturateToInt32(NumberOrZero(fields_.value[kGainRow]));
+  const auto code = [](std::int32_t (*convert)(std::string_view)) {
+    return [convert](const std::string& text) { return SaturateToInt32(CodeOrEnd(text, convert)); };
+  };
+  words.speed = value(kSpeedRow, code(TextToSpeedCode));
+  words.acc = value(kAccRow, code(TextToAccCode));
+  words.current = value(kCurrentRow,
+                        [](const std::string& text) { return CurrentWord(NumberOrZero(text)); });
+  words.gain = value(kGainRow, WholeNumber);
   words.mode = EncodePointMode(ModeOfControls());
   return true;
 }

@@ -22,4 +22,8 @@ std::string ApplyDecimalSign(std::string text) {
   return text;
 }
 
+char32_t PointAsDecimalSign(char32_t c) {
+  return c == U'.' ? static_cast<char32_t>(DecimalSign()) : c;
+}
+
 }  // namespace platform

@@ -11,4 +11,8 @@ void SetDecimalSign(char sign);
 // "1.5" -> "1,5" when the sign is ','.
 std::string ApplyDecimalSign(std::string text);
 
+// What a "." the user types or pastes into a number stands for: the decimal sign in use, so
+// "1.5" typed where the sign is "," keeps its point. Any other character unchanged.
+char32_t PointAsDecimalSign(char32_t c);
+
 }  // namespace platform

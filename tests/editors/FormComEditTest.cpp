@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ComEditFixture.h"
+#include "DecimalEntry.h"
 #include "PlayModal.h"
 #include "ScriptedUi.h"
 #include "TabChain.h"
@@ -184,6 +185,59 @@ TEST_F(FormComEditTest, TextThatIsNoNumberIsRefusedOnOk) {
   EXPECT_EQ(ui.messages[0].text.substr(0, 28), "Forward Zone Boundary: 1,5\nT");
   EXPECT_EQ(Words(), before);
 }
+
+// The European decimal sign: "." in a number box is a "," however it comes in, and a half is
+// taken as a half, never as 5 and never refused (6.4 mm a turn and 0.008 mm a pulse for the user
+// type; 3 mm a turn for the catalogue model, home at the forward end).
+struct DecimalCase {
+  const char* name;
+  int code;
+  std::function<QLineEdit*(FormComEdit&)> box;
+  int word;
+  std::int32_t stored;
+};
+
+void PrintTo(const DecimalCase& c, std::ostream* os) { *os << c.name; }
+
+class ComEditDecimalSign : public FormComEditTest,
+                           public testing::WithParamInterface<DecimalCase> {};
+
+TEST_P(ComEditDecimalSign, IsTypedWithThePoint) {
+  const DecimalCase& c = GetParam();
+  platform::SetDecimalSign(',');
+  SetAxis(c.code, 4);
+  Words()[kHomeModeWord] = 7;  // shows the homing group with its current
+  ShowModalFor(kAxis, [&](FormComEdit& form) {
+    QLineEdit* box = c.box(form);
+    EnterEveryWay(box, "1.5", "1,5");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::mouseClick(form.CmdConf, Qt::LeftButton);
+  });
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(Words()[c.word], c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryNumberBox, ComEditDecimalSign,
+    testing::Values(
+        DecimalCase{"FwdLimit", 0x15, [](FormComEdit& f) { return f.TextFwdLimit; },
+                    kFwdLimitWord, 188},
+        DecimalCase{"RvsLimit", 0x15, [](FormComEdit& f) { return f.TextRvsLimit; },
+                    kRvsLimitWord, 188},
+        DecimalCase{"FwdZone", 0x15, [](FormComEdit& f) { return f.FwdZoneTxt; }, kFwdZoneWord,
+                    188},
+        DecimalCase{"RvsZone", 0x15, [](FormComEdit& f) { return f.RvsZoneTxt; }, kRvsZoneWord,
+                    188},
+        // 1.5 x 60 / 1.28 = 70.3 speed codes.
+        DecimalCase{"HomeSpeed", 0x15, [](FormComEdit& f) { return f.TxtHomeVel; },
+                    kHomeSpeedWord, 70},
+        // 1.5 % as a whole number is 2 %, 4.48 of 224.
+        DecimalCase{"HomeCurrent", 0x15, [](FormComEdit& f) { return f.Text3; },
+                    kHomeCurrentWord, 4},
+        // A stroke of 400 pulses with 8 beyond it.
+        DecimalCase{"Stroke", 0x2B, [](FormComEdit& f) { return f.Text5; }, kRvsLimitWord,
+                    408}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FormComEditTest, CancelUnloadsTheWindowAndDropsItsEdits) {
   SetAxis(0);

@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "DecimalEntry.h"
 #include "PlayModal.h"
 #include "PosEditFixture.h"
 #include "ScriptedUi.h"
@@ -234,6 +235,78 @@ TEST_F(FormPosEditTest, AnExtendedPageShowsItsNumberAndLocksTheBasePointRows) {
   });
   EXPECT_TRUE(ui.messages.empty());
 }
+
+// 2 mm a turn: speed code 7 shows "0.05" and acceleration code 7 "0.002", which read back as 8
+// and 6, and a width of 0 shows as 1 pulse. Opened, gone through with Tab (each box commits as
+// it loses the focus) and confirmed, the point keeps every word.
+TEST_F(FormPosEditTest, OkWithNothingTypedKeepsEveryWord) {
+  SetAxis(0x0A, 0, 10000);
+  Point()[kPCMD] = 2501;
+  Point()[kVCMD] = 7;
+  Point()[kACMD] = 7;
+  const AxisWords before = Words();
+  ui.answers = {platform::MsgAnswer::Ok};
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    EXPECT_EQ(form.Text2[editors::kSpeedRow]->text(), "0.05");
+    form.Text2[kPositionRow]->setFocus(Qt::TabFocusReason);
+    // Past Text4(0), Text2(1), Text4(1), speed and acceleration to the gain, then out of it.
+    for (int tab = 0; tab < 7; ++tab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.CheckAccel);
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+  });
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, EditorText(EditorTxt::StoreQuestion));
+  EXPECT_EQ(Point()[kVCMD], 7);
+  EXPECT_EQ(Point()[kACMD], 7);
+  for (int k = 0; k < kAxisWords; ++k) EXPECT_EQ(Words()[k], before[k]) << "word " << k;
+}
+
+// The European decimal sign: "." in a number box is a "," however it comes in, and a half is
+// taken as a half, never as 5 and never refused (6.4 mm a turn, 0.008 mm a pulse).
+struct DecimalCase {
+  const char* name;
+  std::int32_t mode;  // a push point shows row 4
+  std::function<QLineEdit*(FormPosEdit&)> box;
+  const char* typed;
+  int field;
+  std::int32_t stored;
+};
+
+void PrintTo(const DecimalCase& c, std::ostream* os) { *os << c.name; }
+
+class PosEditDecimalSign : public FormPosEditTest,
+                           public testing::WithParamInterface<DecimalCase> {};
+
+TEST_P(PosEditDecimalSign, IsTypedWithThePoint) {
+  const DecimalCase& c = GetParam();
+  platform::SetDecimalSign(',');
+  SetAxis(kUserLinear, 0, 10000);
+  Point()[kMXAC] = c.mode;
+  ui.answers = {platform::MsgAnswer::Ok};
+  ShowModalFor(0, [&](FormPosEdit& form) {
+    QLineEdit* box = c.box(form);
+    EnterEveryWay(box, c.typed, QString(c.typed).replace('.', ','));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::mouseClick(form.CommandOK, Qt::LeftButton);
+  });
+  ASSERT_EQ(ui.messages.size(), 1u);  // the confirmation only
+  EXPECT_EQ(Point()[c.field], c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryNumberBox, PosEditDecimalSign,
+    testing::Values(
+        DecimalCase{"PositionInPulses", 0, [](FormPosEdit& f) { return f.Text2[0]; }, "2500.5",
+                    kPCMD, 2500},
+        DecimalCase{"PositionInUnits", 0, [](FormPosEdit& f) { return f.Text4[0]; }, "1.5",
+                    kPCMD, 188},
+        DecimalCase{"WidthInUnits", 0, [](FormPosEdit& f) { return f.Text4[1]; }, "1.5", kINP,
+                    188},
+        DecimalCase{"Speed", 0, [](FormPosEdit& f) { return f.Text2[2]; }, "1.5", kVCMD, 70},
+        DecimalCase{"Acceleration", 0, [](FormPosEdit& f) { return f.Text2[3]; }, "0.15", kACMD,
+                    138},
+        DecimalCase{"PushForce", 2, [](FormPosEdit& f) { return f.Text2[4]; }, "1.5", kSPOW, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Tab goes row by row, each from left to right, then down the options' left column and the
 // pusher group beside it, then to the buttons; it passes what is hidden or disabled.

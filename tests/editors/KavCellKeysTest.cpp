@@ -17,13 +17,16 @@ struct KeyCase {
 
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
-class CellCharacter : public testing::TestWithParam<KeyCase> {
+// Restores the notation and the decimal sign a test sets.
+class CellKeyTest : public testing::Test {
  protected:
   void TearDown() override {
     axisdata::DispMode = axisdata::kHexadecimal;
     platform::SetDecimalSign('.');
   }
 };
+
+class CellCharacter : public CellKeyTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(CellCharacter, IsTakenByNotation) {
   const KeyCase& c = GetParam();
@@ -43,6 +46,35 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"UnitsCommaSign", axisdata::kUserUnits, ',', U',', true},
                     KeyCase{"UnitsPointBesideACommaSign", axisdata::kUserUnits, ',', U'.', false},
                     KeyCase{"UnknownNotation", 3, '.', U'1', false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The point key of the grid's cells: the decimal sign in use where the cells show user units,
+// as in the editors' number boxes; the other notations take no decimals.
+struct PointCase {
+  const char* name;
+  std::int16_t notation;
+  char decimalSign;
+  char32_t typed;
+};
+
+void PrintTo(const PointCase& c, std::ostream* os) { *os << c.name; }
+
+class PointKey : public CellKeyTest, public testing::WithParamInterface<PointCase> {};
+
+TEST_P(PointKey, TypesTheDecimalSignInUserUnits) {
+  const PointCase& c = GetParam();
+  axisdata::DispMode = c.notation;
+  platform::SetDecimalSign(c.decimalSign);
+  EXPECT_EQ(editors::DecimalPointAsSign(U'.'), c.typed);
+  EXPECT_EQ(editors::DecimalPointAsSign(U'5'), U'5');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notations, PointKey,
+    testing::Values(PointCase{"UnitsCommaSign", axisdata::kUserUnits, ',', U','},
+                    PointCase{"UnitsPointSign", axisdata::kUserUnits, '.', U'.'},
+                    PointCase{"DecimalCommaSign", axisdata::kDecimal, ',', U'.'},
+                    PointCase{"HexCommaSign", axisdata::kHexadecimal, ',', U'.'}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellKeys, MinusKeysOutsideHexadecimalOnly) {

@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "PosEditFixture.h"
@@ -296,6 +297,21 @@ TEST_F(PosEditCoreTest, AStoredWidthWritesBackUnchangedWhereASliderStepIsManyPul
   EXPECT_EQ(Point()[kINP], 40);
 }
 
+// The row shows the least width, 1 pulse, for a stored 0; the 0 stays until the width changes.
+TEST_F(PosEditCoreTest, AStoredWidthOf0StaysUntilChanged) {
+  SetAxis(kPulseMotor, 0, 10000);
+  Point()[kINP] = 0;
+  Read();
+  EXPECT_EQ(F().value[kInPosRow], " 1");
+  editor->CommitText(kInPosRow);
+  Write();
+  EXPECT_EQ(Point()[kINP], 0);
+  Read();
+  Type(kInPosRow, "1");
+  Write();
+  EXPECT_EQ(Point()[kINP], 1);
+}
+
 TEST_F(PosEditCoreTest, InPositionSliderGivesAtLeastOnePulse) {
   SetAxis(kPulseMotor, 0, 10000);
   Read();
@@ -574,6 +590,133 @@ TEST_F(PosEditCoreTest, AnUnchangedPointIsWrittenAsItWasRead) {
   EXPECT_FALSE(XepUnsaved || XepUnsent);
   EXPECT_EQ(ui.Confirmations(), 1);
   EXPECT_EQ(ui.titles.back(), EditorText(EditorTxt::Store));
+}
+
+// ---- Boxes nobody touched ----------------------------------------------------------------------
+
+// Axes whose texts round what they show: millimetres of a catalogue model and of a user type
+// (speed in 0.01 mm/s, acceleration in 0.001 G), degrees of a rotary axis and the pulse motor
+// (acceleration in whole r/min/ms).
+struct AxisKind {
+  const char* name;
+  int code;
+  int expansionByte;
+};
+
+struct SpeedAndAcc {
+  const char* name;
+  std::int32_t vcmd, acmd;
+};
+
+using PointCase = std::tuple<AxisKind, SpeedAndAcc, std::int16_t>;  // and the page
+
+class UntouchedBoxes : public PosEditCoreTest, public testing::WithParamInterface<PointCase> {
+ protected:
+  // Four axes, so page 2 is an extended page of the point.
+  void SetUp() override {
+    PosEditCoreTest::SetUp();
+    const auto& [kind, words, page] = GetParam();
+    AxisCount = 4;
+    SetAxis(kind.code, 0, 10000);
+    ExpansionWord(Words()) = kind.expansionByte << 24;
+    const std::int32_t point[] = {2501, 0x33, 77, 37, words.vcmd, words.acmd, 91, 9, 6, 1};
+    std::copy(std::begin(point), std::end(point), Point().begin());
+    ExtPointData[ExtIndex()] = 2503;
+    ExtPointData[ExtIndex() + 1] = words.vcmd;
+  }
+
+  static std::int16_t Page() { return std::get<2>(GetParam()); }
+  static int ExtIndex() { return ExtPointIndex(2, kAxis, kPoint); }
+
+  // What the editor writes: position, in-position width, speed, acceleration, stop current,
+  // gain, mode flags.
+  static std::vector<std::int32_t> Written() {
+    const auto p = Point();
+    const bool ext = Page() > 0;
+    return {ext ? ExtPointData[ExtIndex()] : p[kPCMD],
+            p[kINP],
+            ext ? ExtPointData[ExtIndex() + 1] : p[kVCMD],
+            p[kACMD],
+            p[kSPOW],
+            p[kPLG0],
+            p[kMXAC]};
+  }
+};
+
+// The user goes through every box (each commits as it loses the focus), then OK.
+TEST_P(UntouchedBoxes, ChangeNoWord) {
+  const AxisWords before = Words();
+  const ExtPointWords extBefore = ExtPointData;
+  const std::vector<std::int32_t> written = Written();
+  Read(Page());
+  for (const int row : editors::kUsedRows) editor->CommitText(row);
+  for (const int row : {kPositionRow, kInPosRow}) editor->CommitUnitText(row);
+  EXPECT_EQ(Write(Page()), WriteResult::Written);
+  EXPECT_EQ(Written(), written);
+  EXPECT_TRUE(Words() == before);
+  EXPECT_TRUE(ExtPointData == extBefore);
+  EXPECT_TRUE(ui.Warnings().empty());
+}
+
+TEST_P(UntouchedBoxes, LeaveWhatIsTypedBesideThemAsTyped) {
+  Read(Page());
+  editor->SetUnitText(kPositionRow, "3");
+  editor->CommitUnitText(kPositionRow);
+  Type(kSpeedRow, "1.5");
+  std::vector<std::int32_t> expected = Written();
+  expected[0] = UnitToPulses("3");
+  expected[2] = TextToSpeedCode("1.5");
+  if (Page() == 0) {  // an extended point takes its acceleration from the base point
+    Type(kAccRow, "0.3");
+    expected[3] = TextToAccCode("0.3");
+  }
+  EXPECT_EQ(Write(Page()), WriteResult::Written);
+  EXPECT_EQ(Written(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AxisKindsAndWords, UntouchedBoxes,
+    testing::Combine(testing::Values(AxisKind{"CatalogueLead2", 0x0A, 1},
+                                     AxisKind{"OtherCatalogueLead2", 0x1A, 1},
+                                     AxisKind{"UserLead1_8", 0x13, 3},
+                                     AxisKind{"RotaryLead36", kRotary, 10},
+                                     AxisKind{"PulseMotor", kPulseMotor, 1}),
+                     testing::Values(SpeedAndAcc{"V7A7", 7, 7},
+                                     SpeedAndAcc{"V1003A501", 1003, 501},
+                                     SpeedAndAcc{"V1501A333", 1501, 333},
+                                     SpeedAndAcc{"V1003A123", 1003, 123}),
+                     testing::Values(std::int16_t{0}, std::int16_t{2})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name +
+             "_Page" + std::to_string(std::get<2>(info.param));
+    });
+
+// The catalogue model keeps 15 pulses inside its limits: a position as loaded keeps its word,
+// one typed (and committed) moves in.
+TEST_F(PosEditCoreTest, APositionAsLoadedKeepsItsWordWithinTheMargin) {
+  SetAxis(kCatalogue, 0, 10000);
+  Point()[kPCMD] = 9990;
+  Read();
+  EXPECT_EQ(Write(), WriteResult::Written);
+  EXPECT_EQ(Point()[kPCMD], 9990);
+  Read();
+  Type(kPositionRow, "9991");
+  Write();
+  EXPECT_EQ(Point()[kPCMD], 9985);
+}
+
+// 2 mm a turn: speed code 7 shows "0.05" (7.5 read back), acceleration "0.0024" G is code 7 and
+// shows "0.002" (5.9 read back). What the slider or the typing chose is stored.
+TEST_F(PosEditCoreTest, ASpeedOrAccelerationChosenIsStoredAsItsCode) {
+  SetAxis(0x0A, 0, 10000);
+  Read();
+  editor->HScroll2_Change(kSpeedRow, 7);
+  Type(kAccRow, "0.0024");
+  EXPECT_EQ(F().value[kSpeedRow], "0.05");
+  EXPECT_EQ(F().value[kAccRow], "0.002");
+  Write();
+  EXPECT_EQ(Point()[kVCMD], 7);
+  EXPECT_EQ(Point()[kACMD], 7);
 }
 
 TEST_F(PosEditCoreTest, CancelInTheConfirmationWritesNothing) {
