@@ -538,3 +538,87 @@ TEST_F(FormKAVTest, ARefusedCellIsNamedByItsColumnOnEveryPage) {
   EXPECT_NE(ui.messages[0].text.find("Point 0, VCMD [0.2r/min]: \"99999\""), std::string::npos)
       << ui.messages[0].text;
 }
+
+TEST_F(FormKAVTest, TheEditorShowsTheWholeTextAndAnUntouchedOneSavesItUnchanged) {
+  FormKAV& kav = OpenEditorOffline(1);
+  QWidget* body = kav.PrgGrid->viewport();
+  const auto axis = axisdata::AxisData[0];
+  const auto extPoints = axisdata::ExtPointData;
+
+  SetNotation(kav, axisdata::kUserUnits);
+  kav.PrgGrid->SetCurrentCell(1, 5);
+  kav.PrgGrid->setFocus();
+  QTest::keyClick(kav.PrgGrid, Qt::Key_Return);
+  EXPECT_EQ(kav.TextIn->text(), "0.306");  // longer than the four characters one may type
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+
+  SetNotation(kav, axisdata::kHexadecimal);
+  TypeInCell(kav, 2, 8, "3");  // typing in a one-character column
+  QTest::mouseDClick(body, Qt::LeftButton, {}, CellCentre(kav, 2, 1));
+  EXPECT_EQ(kav.TextIn->text(), "FA0");
+  QTest::mouseClick(kav.TextIn, Qt::LeftButton);
+  SelectPage(kav, 1);
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 1, 1));
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 1, 1));
+  EXPECT_EQ(kav.TextIn->text(), "2EE0");
+  kav.mnuSave_Click();
+
+  ASSERT_EQ(axisdata::ReadEepFile(0, Path("data/default0.EEP")), std::nullopt);
+  ASSERT_EQ(axisdata::ReadXepFile(Path("data/default.XEP")), std::nullopt);
+  auto typed = axis;
+  axisdata::PointValue(typed, 1)[axisdata::kPLG0] = 3;
+  EXPECT_EQ(axisdata::AxisData[0], typed);
+  EXPECT_EQ(axisdata::ExtPointData, extPoints);
+}
+
+class EditorUntouched : public KavWindowTest, public testing::WithParamInterface<std::int16_t> {};
+
+// Every way of opening and closing the editor without typing, on every cell of a page.
+TEST_P(EditorUntouched, LeavesEveryCellAndWord) {
+  FormKAV& kav = OpenEditorOffline(1);
+  SetNotation(kav, GetParam());
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  QWidget* body = grid.viewport();
+  for (const int page : {0, 1}) {
+    SelectPage(kav, page);
+    const auto axis = axisdata::AxisData[0];
+    const auto extPoints = axisdata::ExtPointData;
+    for (int row = 1; row <= 16; ++row) {
+      for (int col = 1; col <= 13; ++col) {
+        const QString shown = Cell(kav, row, col);
+        const auto openCell = [&] {
+          grid.SetCurrentCell(row, col);
+          grid.scrollTo(grid.model()->index(row - 1, col - 1));
+          grid.setFocus();
+        };
+        openCell();  // Enter opens the editor, Enter closes it
+        QTest::keyClick(&grid, Qt::Key_Return);
+        EXPECT_EQ(kav.TextIn->text(), shown);
+        QTest::keyClick(kav.TextIn, Qt::Key_Return);
+        openCell();  // a double click opens it, a click into it takes its text
+        QTest::mouseDClick(body, Qt::LeftButton, {}, CellCentre(kav, row, col));
+        EXPECT_EQ(kav.TextIn->text(), shown);
+        QTest::mouseClick(kav.TextIn, Qt::LeftButton);
+        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, row, col));  // a second click
+        QTest::keyClick(kav.TextIn, Qt::Key_Escape);
+        openCell();  // left open while the page list stores the grid
+        QTest::keyClick(&grid, Qt::Key_Return);
+        SelectPage(kav, page);
+        EXPECT_EQ(Cell(kav, row, col), shown) << row << ", " << col;
+      }
+    }
+    EXPECT_EQ(axisdata::AxisData[0], axis) << "page " << page;
+    EXPECT_EQ(axisdata::ExtPointData, extPoints) << "page " << page;
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+std::string NotationName(const testing::TestParamInfo<std::int16_t>& info) {
+  const char* const names[] = {"Hexadecimal", "Decimal", "UserUnits"};
+  return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Notations, EditorUntouched,
+                         testing::Values(axisdata::kHexadecimal, axisdata::kDecimal,
+                                         axisdata::kUserUnits),
+                         NotationName);
