@@ -283,9 +283,7 @@ TEST_F(FormKAVTest, ANotationChangeStoresTheGridInTheOldNotationAndHeadersFollow
 TEST_F(FormKAVTest, RightButtonInAMultiCellSelectionKeepsItForThePopUp) {
   FormKAV& kav = OpenEditorOffline();
   platform::FlexGrid& grid = *kav.PrgGrid;
-  grid.SetCurrentCell(2, 1);
-  grid.clearSelection();
-  grid.setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 2), true);  // rows 2-3, columns 1-3
+  Drag(grid, 2, 1, 3, 3);
   QTest::mousePress(grid.viewport(), Qt::RightButton, {}, CellCentre(kav, 3, 2));
   EXPECT_TRUE(kav.mnuPopUp->isVisible());
   EXPECT_EQ(grid.Row(), 2);
@@ -311,9 +309,7 @@ TEST_F(FormKAVTest, CopyAndPasteThroughTheWindow) {
   kav.mnuPaste_Click();  // nothing copied yet
   EXPECT_TRUE(ui.messages.empty());
 
-  grid.SetCurrentCell(4, 2);  // dragged upwards: the block still starts at its top row
-  grid.clearSelection();
-  grid.setRangeSelected(QTableWidgetSelectionRange(1, 1, 3, 2), true);  // rows 2-4, columns 2-3
+  Drag(grid, 4, 2, 2, 3);  // dragged upwards: the block still starts at its top row
   kav.ToolbarButtons["copy"]->trigger();
   EXPECT_EQ(shell::CopyBuffer, "2,2, 2,3, 2,0,28,0,28,0,28,");
 
@@ -622,3 +618,97 @@ INSTANTIATE_TEST_SUITE_P(Notations, EditorUntouched,
                          testing::Values(axisdata::kHexadecimal, axisdata::kDecimal,
                                          axisdata::kUserUnits),
                          NotationName);
+
+enum class Selecting { Drag, ShiftClick, ShiftArrows };
+
+struct SelectionCase {
+  const char* name;
+  Selecting way;
+  int row, col;      // where the selection begins
+  int toRow, toCol;  // where it ends
+  const char* status;
+};
+
+void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
+
+class CurrentCell : public KavWindowTest, public testing::WithParamInterface<SelectionCase> {
+ protected:
+  static void Select(FormKAV& kav, const SelectionCase& c) {
+    QWidget* body = kav.PrgGrid->viewport();
+    switch (c.way) {
+      case Selecting::Drag: Drag(*kav.PrgGrid, c.row, c.col, c.toRow, c.toCol); return;
+      case Selecting::ShiftClick:
+        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
+        QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier, CellCentre(kav, c.toRow, c.toCol));
+        return;
+      case Selecting::ShiftArrows:
+        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
+        for (int r = c.row; r != c.toRow; r += c.toRow > r ? 1 : -1) {
+          QTest::keyClick(kav.PrgGrid, c.toRow > r ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
+        }
+        for (int col = c.col; col != c.toCol; col += c.toCol > col ? 1 : -1) {
+          QTest::keyClick(kav.PrgGrid, c.toCol > col ? Qt::Key_Right : Qt::Key_Left,
+                          Qt::ShiftModifier);
+        }
+        return;
+    }
+  }
+};
+
+// Paste, Easy Edit, typing and a plain arrow all act from where the selection began.
+TEST_P(CurrentCell, StaysWhereTheSelectionBegan) {
+  const SelectionCase& c = GetParam();
+  FormKAV& kav = OpenEditorOffline(1);
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  grid.setFocus();
+  Select(kav, c);
+  EXPECT_EQ(grid.Row(), c.row);
+  EXPECT_EQ(grid.Col(), c.col);
+  EXPECT_EQ(grid.RowSel(), c.toRow);
+  EXPECT_EQ(grid.ColSel(), c.toCol);
+  EXPECT_EQ(kav.StatusPanel2->text(), c.status);
+  EXPECT_FALSE(kav.TextIn->isVisible());
+
+  const QString above = Cell(kav, c.row - 1, 1), below = Cell(kav, c.row + 2, 1);
+  shell::CopyBuffer = "2,1, 1,2, 1,111,222,";  // PCMD of points 0 and 1
+  kav.mnuPaste_Click();
+  EXPECT_EQ(Cell(kav, c.row - 1, 1), above);
+  EXPECT_EQ(Cell(kav, c.row, 1), "111");
+  EXPECT_EQ(Cell(kav, c.row + 1, 1), "222");
+  EXPECT_EQ(Cell(kav, c.row + 2, 1), below);
+
+  std::int16_t shownPoint = -1;
+  ui.onShowModal = [&shownPoint](platform::ModalWindow& window) {
+    shownPoint = dynamic_cast<FormPosEdit&>(window).PointNum();
+  };
+  kav.mnuQUIRN_Click();
+  EXPECT_EQ(shownPoint, c.row - 1);
+
+  Select(kav, c);
+  QTest::keyClicks(&grid, "7");
+  EXPECT_EQ(kav.TextIn->geometry().topLeft(),
+            grid.mapTo(kav.centralWidget(), grid.visualRect(grid.model()->index(c.row - 1, c.col - 1))
+                                                .translated(grid.viewport()->pos())
+                                                .topLeft()));
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  EXPECT_EQ(Cell(kav, c.row, c.col), "7");
+  EXPECT_EQ(Cell(kav, c.toRow, c.toCol) == "7", c.toRow == c.row && c.toCol == c.col);
+
+  Select(kav, c);
+  QTest::keyClick(&grid, Qt::Key_Down);
+  EXPECT_EQ(grid.Row(), c.row + 1);
+  EXPECT_EQ(grid.RowSel(), c.row + 1);
+  EXPECT_EQ(grid.ColSel(), c.col);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, CurrentCell,
+    testing::Values(SelectionCase{"DragDown", Selecting::Drag, 9, 1, 10, 1, "19110"},
+                    SelectionCase{"DragUp", Selecting::Drag, 10, 1, 9, 1, "11019"},
+                    SelectionCase{"DragAcrossColumns", Selecting::Drag, 5, 1, 6, 2, "1526"},
+                    SelectionCase{"ShiftClickDown", Selecting::ShiftClick, 9, 1, 10, 1, "19110"},
+                    SelectionCase{"ShiftClickUp", Selecting::ShiftClick, 10, 1, 9, 1, "11019"},
+                    SelectionCase{"ShiftArrowsDown", Selecting::ShiftArrows, 9, 1, 10, 1, "19110"},
+                    SelectionCase{"ShiftArrowsUp", Selecting::ShiftArrows, 10, 1, 9, 1, "11019"},
+                    SelectionCase{"ShiftArrowsAcross", Selecting::ShiftArrows, 5, 1, 6, 2, "1526"}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -458,3 +458,64 @@ TEST_F(FormMainTest, ToolbarTipsAndATinyWindow) {
   QCoreApplication::processEvents();
   EXPECT_GT(main.SyncGrid->height(), 100);
 }
+
+namespace {
+
+enum class Selecting { Drag, ShiftClick, ShiftArrows };
+
+struct SyncSelectionCase {
+  const char* name;
+  Selecting way;
+  int row, col;      // where the selection begins
+  int toRow, toCol;  // where it ends
+};
+
+void PrintTo(const SyncSelectionCase& c, std::ostream* os) { *os << c.name; }
+
+class SyncCurrentCell : public FormMainTest,
+                        public testing::WithParamInterface<SyncSelectionCase> {};
+
+}  // namespace
+
+TEST_P(SyncCurrentCell, TypingGoesWhereTheSelectionBegan) {
+  const SyncSelectionCase& c = GetParam();
+  FormMain& main = OpenOffline();
+  platform::FlexGrid& grid = *main.SyncGrid;
+  grid.setFocus();
+  QWidget* body = grid.viewport();
+  if (c.way == Selecting::Drag) {
+    Drag(grid, c.row, c.col, c.toRow, c.toCol);
+  } else {
+    QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(grid, c.row, c.col));
+  }
+  if (c.way == Selecting::ShiftClick) {
+    QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier, CellCentre(grid, c.toRow, c.toCol));
+  }
+  if (c.way == Selecting::ShiftArrows) {
+    for (int r = c.row; r < c.toRow; ++r) QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    for (int col = c.col; col < c.toCol; ++col) {
+      QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    }
+  }
+  EXPECT_EQ(grid.Row(), c.row);
+  EXPECT_EQ(grid.Col(), c.col);
+  EXPECT_EQ(grid.RowSel(), c.toRow);
+  EXPECT_EQ(grid.ColSel(), c.toCol);
+
+  QTest::keyClicks(&grid, "1");
+  const QRect cell = grid.visualRect(grid.model()->index(c.row - 1, c.col - 1));
+  EXPECT_EQ(main.Text1->geometry(), cell.translated(grid.pos() + body->pos()));
+  QTest::keyClick(main.Text1, Qt::Key_Return);
+  EXPECT_EQ(Cell(main, c.row, c.col), "1");
+  EXPECT_EQ(Cell(main, c.toRow, c.toCol), "0");
+  EXPECT_EQ(grid.Row(), c.row + 1);  // Enter moves on from the current cell
+  EXPECT_EQ(grid.Col(), c.col);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, SyncCurrentCell,
+    testing::Values(SyncSelectionCase{"DragDown", Selecting::Drag, 2, 3, 4, 5},
+                    SyncSelectionCase{"DragUp", Selecting::Drag, 4, 5, 2, 3},
+                    SyncSelectionCase{"ShiftClick", Selecting::ShiftClick, 5, 2, 3, 4},
+                    SyncSelectionCase{"ShiftArrows", Selecting::ShiftArrows, 2, 3, 3, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
