@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 
 #include "platform/VirtualKey.h"
 
@@ -160,6 +161,40 @@ int FlexGrid::ColWidthTwips(int col) const {
 void FlexGrid::SetHeaderRowHeightTwips(int twips) {
   horizontalHeader()->setFixedHeight(twips / kTwipsPerPixel);
   updateGeometries();
+}
+
+namespace {
+
+// Whether the text, drawn with the flags, stays inside the room a header section of that size
+// leaves it.
+bool FitsHeaderSection(const QHeaderView& header, QSize section, int flags, const QString& text) {
+  QStyleOptionHeader option;
+  option.initFrom(&header);
+  option.rect = QRect(QPoint(), section);
+  const QRect room = header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+  return room.contains(QFontMetrics(header.font()).boundingRect(room, flags, text));
+}
+
+}  // namespace
+
+bool FlexGrid::HeaderTextFits(int col, QSize cell) const {
+  const QString text = TextMatrix(0, col);
+  if (col == 0) {  // the corner's one line, without margins
+    const QRect room(QPoint(), cell);
+    const QFontMetrics metrics(corner_->font());
+    return room.contains(metrics.boundingRect(room, int(corner_->alignment()), text));
+  }
+  const QTableWidgetItem* item = HeaderItem(0, col);
+  return item == nullptr ||
+         FitsHeaderSection(*horizontalHeader(), cell, item->textAlignment(), text);
+}
+
+int FlexGrid::HeaderHeightForLines(int lines) const {
+  const QString probe = QStringList(lines, QStringLiteral("0")).join(QLatin1Char('\n'));
+  constexpr int kWide = 1000;
+  int height = 1;
+  while (!FitsHeaderSection(*horizontalHeader(), {kWide, height}, Qt::AlignCenter, probe)) ++height;
+  return height;
 }
 
 QRect FlexGrid::CurrentCellRect() const {

@@ -63,6 +63,11 @@ class FlexGrid : public QTableWidget, public CellGrid {
   void SetColWidthTwips(int col, int twips);
   int ColWidthTwips(int col) const;
   void SetHeaderRowHeightTwips(int twips);
+  // Whether the header text of the column (0: the corner's) reads whole in a header cell of
+  // that size in pixels, wrapped as the header draws it.
+  bool HeaderTextFits(int col, QSize cell) const;
+  // The height in pixels of the lowest header row that holds that many lines of its font.
+  int HeaderHeightForLines(int lines) const;
 
   // The current cell's rectangle in the grid's own coordinates (headers included).
   QRect CurrentCellRect() const;

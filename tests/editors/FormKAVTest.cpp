@@ -1,8 +1,10 @@
 // The point-table editor window offline, with scripted UI services.
 #include <QAction>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QStyleOptionHeader>
 #include <QToolBar>
 #include <filesystem>
 
@@ -639,7 +641,8 @@ class CurrentCell : public KavWindowTest, public testing::WithParamInterface<Sel
       case Selecting::Drag: Drag(*kav.PrgGrid, c.row, c.col, c.toRow, c.toCol); return;
       case Selecting::ShiftClick:
         QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
-        QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier, CellCentre(kav, c.toRow, c.toCol));
+        QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier,
+                          CellCentre(kav, c.toRow, c.toCol));
         return;
       case Selecting::ShiftArrows:
         QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
@@ -686,10 +689,9 @@ TEST_P(CurrentCell, StaysWhereTheSelectionBegan) {
 
   Select(kav, c);
   QTest::keyClicks(&grid, "7");
+  const QRect cell = grid.visualRect(grid.model()->index(c.row - 1, c.col - 1));
   EXPECT_EQ(kav.TextIn->geometry().topLeft(),
-            grid.mapTo(kav.centralWidget(), grid.visualRect(grid.model()->index(c.row - 1, c.col - 1))
-                                                .translated(grid.viewport()->pos())
-                                                .topLeft()));
+            grid.mapTo(kav.centralWidget(), cell.translated(grid.viewport()->pos()).topLeft()));
   QTest::keyClick(kav.TextIn, Qt::Key_Return);
   EXPECT_EQ(Cell(kav, c.row, c.col), "7");
   EXPECT_EQ(Cell(kav, c.toRow, c.toCol) == "7", c.toRow == c.row && c.toCol == c.col);
@@ -711,4 +713,87 @@ INSTANTIATE_TEST_SUITE_P(
                     SelectionCase{"ShiftArrowsDown", Selecting::ShiftArrows, 9, 1, 10, 1, "19110"},
                     SelectionCase{"ShiftArrowsUp", Selecting::ShiftArrows, 10, 1, 9, 1, "11019"},
                     SelectionCase{"ShiftArrowsAcross", Selecting::ShiftArrows, 5, 1, 6, 2, "1526"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct HeaderCase {
+  const char* name;
+  std::int16_t language;
+  std::int32_t typeCode;  // of the shown axis: 0 a pulse motor, 1 with expansion 4 a rotary one
+  std::int32_t expansion;
+  const char* units;  // the shown axis's headers in user units: position and acceleration
+  int fontSize = shell::kStartGridFont.size;  // larger: lines taller than the layout's row
+};
+
+void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+
+class GridHeaders : public KavWindowTest, public testing::WithParamInterface<HeaderCase> {
+ protected:
+  // Whether the header text of the column reads whole in a section that wide and as high as the
+  // header row: inside the room the style leaves it, wrapped as the header draws it.
+  static bool ReadsWhole(const platform::FlexGrid& grid, int col, int width) {
+    const QHeaderView& header = *grid.horizontalHeader();
+    QRect room(0, 0, width, header.height());
+    int flags = Qt::AlignCenter;  // the corner's one line
+    if (col > 0) {
+      QStyleOptionHeader option;
+      option.initFrom(&header);
+      option.rect = room;
+      room = header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+      flags = grid.horizontalHeaderItem(col - 1)->textAlignment();
+    }
+    const QString text = grid.TextMatrix(0, col);
+    return room.contains(QFontMetrics(header.font()).boundingRect(room, flags, text));
+  }
+};
+
+TEST_P(GridHeaders, ReadWholeInEveryNotation) {
+  const HeaderCase& c = GetParam();
+  const shell::LanguageSetup setup = shell::LanguageSetupFor(c.language);
+  shell::UiLanguage = c.language;
+  shell::GridFont.face = setup.faceName;
+  shell::GridFont.size = c.fontSize;
+  resources::LoadUiText(*setup.textBase);
+  FormKAV& kav = OpenEditorOffline(2);
+  axisdata::AxisData[1][axisdata::kTypeCodeWord] = c.typeCode;
+  axisdata::ExpansionWord(axisdata::AxisData[1]) = c.expansion;
+  SelectAxis(kav, 1);
+  const platform::FlexGrid& grid = *kav.PrgGrid;
+  EXPECT_EQ(grid.TextMatrix(0, 0).toStdString(), resources::Text(resources::Txt::Point));
+  const int layoutHeight = editors::kHeaderRowTwips / platform::kTwipsPerPixel;
+  for (const std::int16_t notation :
+       {axisdata::kHexadecimal, axisdata::kDecimal, axisdata::kUserUnits}) {
+    SetNotation(kav, notation);
+    EXPECT_GE(grid.horizontalHeader()->height(), layoutHeight);
+    for (int col = 0; col < editors::kMarkerColumn; ++col) {
+      const std::string header = grid.TextMatrix(0, col).toStdString();
+      const int width = col == 0 ? grid.verticalHeader()->width() : grid.columnWidth(col - 1);
+      const int layoutWidth = editors::KavColumnWidthTwips(col) / platform::kTwipsPerPixel;
+      EXPECT_TRUE(ReadsWhole(grid, col, width)) << header << " in " << width << " pixels";
+      // Widened only as far as the text needs.
+      EXPECT_GE(width, layoutWidth) << header;
+      if (width > layoutWidth) {
+        EXPECT_FALSE(ReadsWhole(grid, col, width - 1)) << header;
+      }
+    }
+  }
+  EXPECT_EQ(grid.TextMatrix(0, 1) + " " + grid.TextMatrix(0, 5), c.units);
+}
+
+constexpr const char* kMillimetres = "PCMD [mm] ACMD [G]";
+constexpr const char* kDegrees = "PCMD [deg] ACMD [r/min/ms]";
+constexpr const char* kPulses = "PCMD [pulse] ACMD [r/min/ms]";
+constexpr std::int32_t kRotary = 4 << 24;  // the expansion byte of a rotary actuator
+
+INSTANTIATE_TEST_SUITE_P(
+    LanguagesAndAxes, GridHeaders,
+    testing::Values(HeaderCase{"EnglishLinear", platform::kLangEnglish, 0x0A, 0, kMillimetres},
+                    HeaderCase{"EnglishRotary", platform::kLangEnglish, 1, kRotary, kDegrees},
+                    HeaderCase{"EnglishPulseMotor", platform::kLangEnglish, 0, 0, kPulses},
+                    HeaderCase{"JapaneseLinear", platform::kLangJapanese, 0x0A, 0, kMillimetres},
+                    HeaderCase{"JapaneseRotary", platform::kLangJapanese, 1, kRotary, kDegrees},
+                    HeaderCase{"JapanesePulseMotor", platform::kLangJapanese, 0, 0, kPulses},
+                    HeaderCase{"ChineseLinear", platform::kLangChinese, 0x0A, 0, kMillimetres},
+                    HeaderCase{"ChineseRotary", platform::kLangChinese, 1, kRotary, kDegrees},
+                    HeaderCase{"ChinesePulseMotor", platform::kLangChinese, 0, 0, kPulses},
+                    HeaderCase{"LargerFont", platform::kLangEnglish, 0, 0, kPulses, 14}),
     [](const auto& info) { return std::string(info.param.name); });
