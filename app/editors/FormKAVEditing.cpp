@@ -99,9 +99,12 @@ void FormKAV::RememberClickedCell() {
 
 // --- the grid's events --------------------------------------------------------------------
 
-// A second click on the same cell opens the editor over it.
+// A second click on the same cell opens the editor over it; a Shift+click that selects from the
+// current cell on is no click on it.
 void FormKAV::PrgGrid_Click() {
-  SetEditActive(PrgGrid->Row() == LastRow && PrgGrid->Col() == LastCol);
+  const int row = PrgGrid->Row(), col = PrgGrid->Col();
+  const bool onCurrentCell = PrgGrid->RowSel() == row && PrgGrid->ColSel() == col;
+  SetEditActive(onCurrentCell && row == LastRow && col == LastCol);
   SelectionChange();
   RememberClickedCell();
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QValidator>
 
 #include "platform/FlexGrid.h"
 #include "platform/VirtualKey.h"
@@ -11,14 +12,51 @@
 namespace platform {
 
 namespace {
-constexpr int kNoLimit = 32767;  // QLineEdit's own maximum
+
 // A cell narrower than a pixel (a column kept out of sight) still gets a box one can type into.
 constexpr int kNarrowCellTwips = 160;
+
+// Whether `after` is `before` with one stretch of characters taken out.
+bool IsCutFrom(const QString& before, const QString& after) {
+  if (after.size() >= before.size()) return false;
+  qsizetype head = 0;
+  while (head < after.size() && after[head] == before[head]) ++head;
+  return QStringView(before).right(after.size() - head) == QStringView(after).mid(head);
+}
+
+// The longest text typing or pasting may make. A text the program puts into the box passes
+// whole: a cell may hold a longer one than can be typed (the data's own value), and a box that
+// cut it would store the cut text. Deleting and undoing pass too. The box's own length limit
+// would cut every text it is given, so the limit lives here.
+class TypedLengthLimit : public QValidator {
+ public:
+  TypedLengthLimit(QLineEdit& box, std::function<int()> limit)
+      : QValidator(&box), box_(box), limit_(std::move(limit)) {}
+
+  State validate(QString& input, int&) const override {
+    const int limit = limit_();
+    // Setting a text clears the box's edit history; an undo leaves something to redo.
+    const bool typed = box_.isUndoAvailable() && !box_.isRedoAvailable();
+    const bool fits =
+        !typed || limit <= 0 || input.size() <= limit || IsCutFrom(shown_, input);
+    if (fits) shown_ = input;
+    return fits ? Acceptable : Invalid;  // an edit found invalid is taken back by the box
+  }
+
+ private:
+  QLineEdit& box_;
+  std::function<int()> limit_;
+  mutable QString shown_;  // the box's text as last let through
+};
+
 }  // namespace
 
 CellEditor::CellEditor(FlexGrid& grid, QLineEdit& box, CellEditRules rules)
     : QObject(&box), grid_(grid), box_(box), rules_(std::move(rules)) {
   box_.installEventFilter(this);
+  if (rules_.maxLength) {
+    box_.setValidator(new TypedLengthLimit(box_, [this] { return rules_.maxLength(grid_.Col()); }));
+  }
   // A scrolled grid moves the cell away from the box.
   connect(grid_.verticalScrollBar(), &QScrollBar::valueChanged, this, &CellEditor::Place);
   connect(grid_.horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellEditor::Place);
@@ -26,8 +64,6 @@ CellEditor::CellEditor(FlexGrid& grid, QLineEdit& box, CellEditRules rules)
 
 void CellEditor::Begin(const QString& text, bool typed) {
   if (grid_.Row() < 1 || grid_.Col() < 1) return;
-  const int limit = rules_.maxLength ? rules_.maxLength(grid_.Col()) : 0;
-  box_.setMaxLength(limit > 0 ? limit : kNoLimit);
   if (typed) {
     box_.setText(text);
   } else {

@@ -16,7 +16,9 @@ struct CellEditRules {
   // Characters a cell takes; may change the character (upper case, narrow form). False drops
   // it. Control characters (Backspace) always pass. Empty: every character.
   std::function<bool(QChar& c, int col)> accepts;
-  // The longest text a cell takes; 0 or empty: no limit.
+  // The longest text typing or pasting may make in a cell of the column (a replaced selection
+  // counts); texts the program puts into the editor, a cell's own included, show whole.
+  // 0 or empty: no limit.
   std::function<int(int col)> maxLength;
   // Takes the edited text into the cell.
   std::function<void(int row, int col, const QString& text)> commit;

@@ -5,10 +5,27 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 
 #include "platform/VirtualKey.h"
 
 namespace platform {
+
+namespace {
+
+// A key that moves the cursor and, without Shift, collapses the selection (Shift+Tab too).
+bool IsPlainMove(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Backtab: return true;
+    case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Left: case Qt::Key_Right:
+    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
+    case Qt::Key_Tab:
+      return !event.modifiers().testFlag(Qt::ShiftModifier);
+    default: return false;
+  }
+}
+
+}  // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent), corner_(new QLabel(this)) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,9 +114,6 @@ void FlexGrid::SetCellToolTip(int row, int col, const QString& tip) {
   if (QTableWidgetItem* it = HeaderItem(row, col)) it->setToolTip(tip);
 }
 
-int FlexGrid::Row() const { return currentRow() >= 0 ? currentRow() + 1 : 0; }
-int FlexGrid::Col() const { return currentColumn() >= 0 ? currentColumn() + 1 : 0; }
-
 void FlexGrid::SetCurrentCell(int row, int col) {
   if (row >= 1 && col >= 1 && row <= rowCount() && col <= columnCount()) {
     setCurrentCell(row - 1, col - 1);
@@ -108,18 +122,20 @@ void FlexGrid::SetCurrentCell(int row, int col) {
   }
 }
 
-int FlexGrid::RowSel() const {
+QModelIndex FlexGrid::CurrentIndex() const {
+  // The view selects from where the selection began to its own current index, so the cell where
+  // it began is the opposite corner of the selected block.
+  const QModelIndex end = currentIndex();
   const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-  if (ranges.isEmpty()) return Row();
+  if (!end.isValid() || ranges.isEmpty()) return end;
   const QTableWidgetSelectionRange& r = ranges.first();
-  return (currentRow() == r.topRow() ? r.bottomRow() : r.topRow()) + 1;
-}
-
-int FlexGrid::ColSel() const {
-  const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-  if (ranges.isEmpty()) return Col();
-  const QTableWidgetSelectionRange& r = ranges.first();
-  return (currentColumn() == r.leftColumn() ? r.rightColumn() : r.leftColumn()) + 1;
+  const bool rowEdge = end.row() == r.topRow() || end.row() == r.bottomRow();
+  const bool colEdge = end.column() == r.leftColumn() || end.column() == r.rightColumn();
+  const bool inside = r.leftColumn() <= end.column() && end.column() <= r.rightColumn() &&
+                      r.topRow() <= end.row() && end.row() <= r.bottomRow();
+  if (!inside || !rowEdge || !colEdge) return end;  // a selection made otherwise
+  return model()->index(end.row() == r.topRow() ? r.bottomRow() : r.topRow(),
+                        end.column() == r.leftColumn() ? r.rightColumn() : r.leftColumn());
 }
 
 int FlexGrid::TopRow() const { return verticalScrollBar()->value() + 1; }
@@ -147,10 +163,44 @@ void FlexGrid::SetHeaderRowHeightTwips(int twips) {
   updateGeometries();
 }
 
+namespace {
+
+// Whether the text, drawn with the flags, stays inside the room a header section of that size
+// leaves it.
+bool FitsHeaderSection(const QHeaderView& header, QSize section, int flags, const QString& text) {
+  QStyleOptionHeader option;
+  option.initFrom(&header);
+  option.rect = QRect(QPoint(), section);
+  const QRect room = header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+  return room.contains(QFontMetrics(header.font()).boundingRect(room, flags, text));
+}
+
+}  // namespace
+
+bool FlexGrid::HeaderTextFits(int col, QSize cell) const {
+  const QString text = TextMatrix(0, col);
+  if (col == 0) {  // the corner's one line, without margins
+    const QRect room(QPoint(), cell);
+    const QFontMetrics metrics(corner_->font());
+    return room.contains(metrics.boundingRect(room, int(corner_->alignment()), text));
+  }
+  const QTableWidgetItem* item = HeaderItem(0, col);
+  return item == nullptr ||
+         FitsHeaderSection(*horizontalHeader(), cell, item->textAlignment(), text);
+}
+
+int FlexGrid::HeaderHeightForLines(int lines) const {
+  const QString probe = QStringList(lines, QStringLiteral("0")).join(QLatin1Char('\n'));
+  constexpr int kWide = 1000;
+  int height = 1;
+  while (!FitsHeaderSection(*horizontalHeader(), {kWide, height}, Qt::AlignCenter, probe)) ++height;
+  return height;
+}
+
 QRect FlexGrid::CurrentCellRect() const {
-  if (currentRow() < 0 || currentColumn() < 0) return {};
-  const QRect inViewport = visualRect(currentIndex());
-  return inViewport.translated(viewport()->geometry().topLeft());
+  const QModelIndex current = CurrentIndex();
+  if (!current.isValid()) return {};
+  return visualRect(current).translated(viewport()->geometry().topLeft());
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
@@ -165,6 +215,12 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
       emit KeyPress(code);
       if (focusMoved()) return;
     }
+  }
+  // The view moves from its own current index, the selection's moving end; a plain move starts
+  // from the current cell.
+  const QModelIndex current = CurrentIndex();
+  if (IsPlainMove(*event) && current != currentIndex()) {
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
   }
   QTableWidget::keyPressEvent(event);
 }

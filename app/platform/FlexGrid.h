@@ -15,6 +15,10 @@ constexpr int kTwipsPerPixel = 15;
 // address their grids: cell (row, col) with row 0 and column 0 the headers, a current cell,
 // a selection end, the cell under the mouse and the first visible row. The header row and
 // column are the table's header views, so they stay in place when the body scrolls.
+//
+// The current cell is where the selection began: a drag, Shift+click or Shift+arrow moves only
+// the selection end; a plain click or arrow moves the current cell and collapses the selection.
+// (The item view's own current index is the end that moves.)
 class FlexGrid : public QTableWidget, public CellGrid {
   Q_OBJECT
 
@@ -43,12 +47,13 @@ class FlexGrid : public QTableWidget, public CellGrid {
   void SetCellToolTip(int row, int col, const QString& tip);
 
   // Current cell; 0 when the current cell is not in the body.
-  int Row() const;
-  int Col() const;
+  int Row() const { return CurrentIndex().row() + 1; }
+  int Col() const { return CurrentIndex().column() + 1; }
+  // Makes the cell current and the only one selected.
   void SetCurrentCell(int row, int col);
   // Far corner of the selection (the current cell when nothing more is selected).
-  int RowSel() const;
-  int ColSel() const;
+  int RowSel() const { return currentRow() + 1; }
+  int ColSel() const { return currentColumn() + 1; }
 
   int TopRow() const;
   void SetTopRow(int row);
@@ -58,6 +63,11 @@ class FlexGrid : public QTableWidget, public CellGrid {
   void SetColWidthTwips(int col, int twips);
   int ColWidthTwips(int col) const;
   void SetHeaderRowHeightTwips(int twips);
+  // Whether the header text of the column (0: the corner's) reads whole in a header cell of
+  // that size in pixels, wrapped as the header draws it.
+  bool HeaderTextFits(int col, QSize cell) const;
+  // The height in pixels of the lowest header row that holds that many lines of its font.
+  int HeaderHeightForLines(int lines) const;
 
   // The current cell's rectangle in the grid's own coordinates (headers included).
   QRect CurrentCellRect() const;
@@ -85,6 +95,8 @@ class FlexGrid : public QTableWidget, public CellGrid {
 
  private:
   QTableWidgetItem* HeaderItem(int row, int col) const;
+  // The current cell's index: the corner of the selection opposite its moving end.
+  QModelIndex CurrentIndex() const;
   void UpdateMouseCell(const QPoint& pos);
 
   QLabel* corner_;

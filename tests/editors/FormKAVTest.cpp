@@ -1,8 +1,10 @@
 // The point-table editor window offline, with scripted UI services.
 #include <QAction>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QStyleOptionHeader>
 #include <QToolBar>
 #include <filesystem>
 
@@ -283,9 +285,7 @@ TEST_F(FormKAVTest, ANotationChangeStoresTheGridInTheOldNotationAndHeadersFollow
 TEST_F(FormKAVTest, RightButtonInAMultiCellSelectionKeepsItForThePopUp) {
   FormKAV& kav = OpenEditorOffline();
   platform::FlexGrid& grid = *kav.PrgGrid;
-  grid.SetCurrentCell(2, 1);
-  grid.clearSelection();
-  grid.setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 2), true);  // rows 2-3, columns 1-3
+  Drag(grid, 2, 1, 3, 3);
   QTest::mousePress(grid.viewport(), Qt::RightButton, {}, CellCentre(kav, 3, 2));
   EXPECT_TRUE(kav.mnuPopUp->isVisible());
   EXPECT_EQ(grid.Row(), 2);
@@ -311,9 +311,7 @@ TEST_F(FormKAVTest, CopyAndPasteThroughTheWindow) {
   kav.mnuPaste_Click();  // nothing copied yet
   EXPECT_TRUE(ui.messages.empty());
 
-  grid.SetCurrentCell(4, 2);  // dragged upwards: the block still starts at its top row
-  grid.clearSelection();
-  grid.setRangeSelected(QTableWidgetSelectionRange(1, 1, 3, 2), true);  // rows 2-4, columns 2-3
+  Drag(grid, 4, 2, 2, 3);  // dragged upwards: the block still starts at its top row
   kav.ToolbarButtons["copy"]->trigger();
   EXPECT_EQ(shell::CopyBuffer, "2,2, 2,3, 2,0,28,0,28,0,28,");
 
@@ -602,3 +600,264 @@ TEST_F(FormKAVTest, ARefusedCellIsNamedByItsColumnOnEveryPage) {
   EXPECT_NE(ui.messages[0].text.find("Point 0, VCMD [0.2r/min]: \"99999\""), std::string::npos)
       << ui.messages[0].text;
 }
+
+TEST_F(FormKAVTest, TheEditorShowsTheWholeTextAndAnUntouchedOneSavesItUnchanged) {
+  FormKAV& kav = OpenEditorOffline(1);
+  QWidget* body = kav.PrgGrid->viewport();
+  const auto axis = axisdata::AxisData[0];
+  const auto extPoints = axisdata::ExtPointData;
+
+  SetNotation(kav, axisdata::kUserUnits);
+  kav.PrgGrid->SetCurrentCell(1, 5);
+  kav.PrgGrid->setFocus();
+  QTest::keyClick(kav.PrgGrid, Qt::Key_Return);
+  EXPECT_EQ(kav.TextIn->text(), "0.306");  // longer than the four characters one may type
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+
+  SetNotation(kav, axisdata::kHexadecimal);
+  TypeInCell(kav, 2, 8, "3");  // typing in a one-character column
+  QTest::mouseDClick(body, Qt::LeftButton, {}, CellCentre(kav, 2, 1));
+  EXPECT_EQ(kav.TextIn->text(), "FA0");
+  QTest::mouseClick(kav.TextIn, Qt::LeftButton);
+  SelectPage(kav, 1);
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 1, 1));
+  QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, 1, 1));
+  EXPECT_EQ(kav.TextIn->text(), "2EE0");
+  kav.mnuSave_Click();
+
+  ASSERT_EQ(axisdata::ReadEepFile(0, Path("data/default0.EEP")), std::nullopt);
+  ASSERT_EQ(axisdata::ReadXepFile(Path("data/default.XEP")), std::nullopt);
+  auto typed = axis;
+  axisdata::PointValue(typed, 1)[axisdata::kPLG0] = 3;
+  EXPECT_EQ(axisdata::AxisData[0], typed);
+  EXPECT_EQ(axisdata::ExtPointData, extPoints);
+}
+
+class EditorUntouched : public KavWindowTest, public testing::WithParamInterface<std::int16_t> {};
+
+// Every way of opening and closing the editor without typing, on every cell of a page.
+TEST_P(EditorUntouched, LeavesEveryCellAndWord) {
+  FormKAV& kav = OpenEditorOffline(1);
+  SetNotation(kav, GetParam());
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  QWidget* body = grid.viewport();
+  for (const int page : {0, 1}) {
+    SelectPage(kav, page);
+    const auto axis = axisdata::AxisData[0];
+    const auto extPoints = axisdata::ExtPointData;
+    for (int row = 1; row <= 16; ++row) {
+      for (int col = 1; col <= 13; ++col) {
+        const QString shown = Cell(kav, row, col);
+        const auto openCell = [&] {
+          grid.SetCurrentCell(row, col);
+          grid.scrollTo(grid.model()->index(row - 1, col - 1));
+          grid.setFocus();
+        };
+        openCell();  // Enter opens the editor, Enter closes it
+        QTest::keyClick(&grid, Qt::Key_Return);
+        EXPECT_EQ(kav.TextIn->text(), shown);
+        QTest::keyClick(kav.TextIn, Qt::Key_Return);
+        openCell();  // a double click opens it, a click into it takes its text
+        QTest::mouseDClick(body, Qt::LeftButton, {}, CellCentre(kav, row, col));
+        EXPECT_EQ(kav.TextIn->text(), shown);
+        QTest::mouseClick(kav.TextIn, Qt::LeftButton);
+        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, row, col));  // a second click
+        QTest::keyClick(kav.TextIn, Qt::Key_Escape);
+        openCell();  // left open while the page list stores the grid
+        QTest::keyClick(&grid, Qt::Key_Return);
+        SelectPage(kav, page);
+        EXPECT_EQ(Cell(kav, row, col), shown) << row << ", " << col;
+      }
+    }
+    EXPECT_EQ(axisdata::AxisData[0], axis) << "page " << page;
+    EXPECT_EQ(axisdata::ExtPointData, extPoints) << "page " << page;
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+std::string NotationName(const testing::TestParamInfo<std::int16_t>& info) {
+  const char* const names[] = {"Hexadecimal", "Decimal", "UserUnits"};
+  return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Notations, EditorUntouched,
+                         testing::Values(axisdata::kHexadecimal, axisdata::kDecimal,
+                                         axisdata::kUserUnits),
+                         NotationName);
+
+enum class Selecting { Drag, ShiftClick, ShiftArrows };
+
+struct SelectionCase {
+  const char* name;
+  Selecting way;
+  int row, col;      // where the selection begins
+  int toRow, toCol;  // where it ends
+  const char* status;
+};
+
+void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
+
+class CurrentCell : public KavWindowTest, public testing::WithParamInterface<SelectionCase> {
+ protected:
+  static void Select(FormKAV& kav, const SelectionCase& c) {
+    QWidget* body = kav.PrgGrid->viewport();
+    switch (c.way) {
+      case Selecting::Drag: Drag(*kav.PrgGrid, c.row, c.col, c.toRow, c.toCol); return;
+      case Selecting::ShiftClick:
+        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
+        QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier,
+                          CellCentre(kav, c.toRow, c.toCol));
+        return;
+      case Selecting::ShiftArrows:
+        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
+        for (int r = c.row; r != c.toRow; r += c.toRow > r ? 1 : -1) {
+          QTest::keyClick(kav.PrgGrid, c.toRow > r ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
+        }
+        for (int col = c.col; col != c.toCol; col += c.toCol > col ? 1 : -1) {
+          QTest::keyClick(kav.PrgGrid, c.toCol > col ? Qt::Key_Right : Qt::Key_Left,
+                          Qt::ShiftModifier);
+        }
+        return;
+    }
+  }
+};
+
+// Paste, Easy Edit, typing and a plain arrow all act from where the selection began.
+TEST_P(CurrentCell, StaysWhereTheSelectionBegan) {
+  const SelectionCase& c = GetParam();
+  FormKAV& kav = OpenEditorOffline(1);
+  platform::FlexGrid& grid = *kav.PrgGrid;
+  grid.setFocus();
+  Select(kav, c);
+  EXPECT_EQ(grid.Row(), c.row);
+  EXPECT_EQ(grid.Col(), c.col);
+  EXPECT_EQ(grid.RowSel(), c.toRow);
+  EXPECT_EQ(grid.ColSel(), c.toCol);
+  EXPECT_EQ(kav.StatusPanel2->text(), c.status);
+  EXPECT_FALSE(kav.TextIn->isVisible());
+
+  const QString above = Cell(kav, c.row - 1, 1), below = Cell(kav, c.row + 2, 1);
+  shell::CopyBuffer = "2,1, 1,2, 1,111,222,";  // PCMD of points 0 and 1
+  kav.mnuPaste_Click();
+  EXPECT_EQ(Cell(kav, c.row - 1, 1), above);
+  EXPECT_EQ(Cell(kav, c.row, 1), "111");
+  EXPECT_EQ(Cell(kav, c.row + 1, 1), "222");
+  EXPECT_EQ(Cell(kav, c.row + 2, 1), below);
+
+  std::int16_t shownPoint = -1;
+  ui.onShowModal = [&shownPoint](platform::ModalWindow& window) {
+    shownPoint = dynamic_cast<FormPosEdit&>(window).PointNum();
+  };
+  kav.mnuQUIRN_Click();
+  EXPECT_EQ(shownPoint, c.row - 1);
+
+  Select(kav, c);
+  QTest::keyClicks(&grid, "7");
+  const QRect cell = grid.visualRect(grid.model()->index(c.row - 1, c.col - 1));
+  EXPECT_EQ(kav.TextIn->geometry().topLeft(),
+            grid.mapTo(kav.centralWidget(), cell.translated(grid.viewport()->pos()).topLeft()));
+  QTest::keyClick(kav.TextIn, Qt::Key_Return);
+  EXPECT_EQ(Cell(kav, c.row, c.col), "7");
+  EXPECT_EQ(Cell(kav, c.toRow, c.toCol) == "7", c.toRow == c.row && c.toCol == c.col);
+
+  Select(kav, c);
+  QTest::keyClick(&grid, Qt::Key_Down);
+  EXPECT_EQ(grid.Row(), c.row + 1);
+  EXPECT_EQ(grid.RowSel(), c.row + 1);
+  EXPECT_EQ(grid.ColSel(), c.col);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, CurrentCell,
+    testing::Values(SelectionCase{"DragDown", Selecting::Drag, 9, 1, 10, 1, "19110"},
+                    SelectionCase{"DragUp", Selecting::Drag, 10, 1, 9, 1, "11019"},
+                    SelectionCase{"DragAcrossColumns", Selecting::Drag, 5, 1, 6, 2, "1526"},
+                    SelectionCase{"ShiftClickDown", Selecting::ShiftClick, 9, 1, 10, 1, "19110"},
+                    SelectionCase{"ShiftClickUp", Selecting::ShiftClick, 10, 1, 9, 1, "11019"},
+                    SelectionCase{"ShiftArrowsDown", Selecting::ShiftArrows, 9, 1, 10, 1, "19110"},
+                    SelectionCase{"ShiftArrowsUp", Selecting::ShiftArrows, 10, 1, 9, 1, "11019"},
+                    SelectionCase{"ShiftArrowsAcross", Selecting::ShiftArrows, 5, 1, 6, 2, "1526"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct HeaderCase {
+  const char* name;
+  std::int16_t language;
+  std::int32_t typeCode;  // of the shown axis: 0 a pulse motor, 1 with expansion 4 a rotary one
+  std::int32_t expansion;
+  const char* units;  // the shown axis's headers in user units: position and acceleration
+  int fontSize = shell::kStartGridFont.size;  // larger: lines taller than the layout's row
+};
+
+void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+
+class GridHeaders : public KavWindowTest, public testing::WithParamInterface<HeaderCase> {
+ protected:
+  // Whether the header text of the column reads whole in a section that wide and as high as the
+  // header row: inside the room the style leaves it, wrapped as the header draws it.
+  static bool ReadsWhole(const platform::FlexGrid& grid, int col, int width) {
+    const QHeaderView& header = *grid.horizontalHeader();
+    QRect room(0, 0, width, header.height());
+    int flags = Qt::AlignCenter;  // the corner's one line
+    if (col > 0) {
+      QStyleOptionHeader option;
+      option.initFrom(&header);
+      option.rect = room;
+      room = header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header);
+      flags = grid.horizontalHeaderItem(col - 1)->textAlignment();
+    }
+    const QString text = grid.TextMatrix(0, col);
+    return room.contains(QFontMetrics(header.font()).boundingRect(room, flags, text));
+  }
+};
+
+TEST_P(GridHeaders, ReadWholeInEveryNotation) {
+  const HeaderCase& c = GetParam();
+  const shell::LanguageSetup setup = shell::LanguageSetupFor(c.language);
+  shell::UiLanguage = c.language;
+  shell::GridFont.face = setup.faceName;
+  shell::GridFont.size = c.fontSize;
+  resources::LoadUiText(*setup.textBase);
+  FormKAV& kav = OpenEditorOffline(2);
+  axisdata::AxisData[1][axisdata::kTypeCodeWord] = c.typeCode;
+  axisdata::ExpansionWord(axisdata::AxisData[1]) = c.expansion;
+  SelectAxis(kav, 1);
+  const platform::FlexGrid& grid = *kav.PrgGrid;
+  EXPECT_EQ(grid.TextMatrix(0, 0).toStdString(), resources::Text(resources::Txt::Point));
+  const int layoutHeight = editors::kHeaderRowTwips / platform::kTwipsPerPixel;
+  for (const std::int16_t notation :
+       {axisdata::kHexadecimal, axisdata::kDecimal, axisdata::kUserUnits}) {
+    SetNotation(kav, notation);
+    EXPECT_GE(grid.horizontalHeader()->height(), layoutHeight);
+    for (int col = 0; col < editors::kMarkerColumn; ++col) {
+      const std::string header = grid.TextMatrix(0, col).toStdString();
+      const int width = col == 0 ? grid.verticalHeader()->width() : grid.columnWidth(col - 1);
+      const int layoutWidth = editors::KavColumnWidthTwips(col) / platform::kTwipsPerPixel;
+      EXPECT_TRUE(ReadsWhole(grid, col, width)) << header << " in " << width << " pixels";
+      // Widened only as far as the text needs.
+      EXPECT_GE(width, layoutWidth) << header;
+      if (width > layoutWidth) {
+        EXPECT_FALSE(ReadsWhole(grid, col, width - 1)) << header;
+      }
+    }
+  }
+  EXPECT_EQ(grid.TextMatrix(0, 1) + " " + grid.TextMatrix(0, 5), c.units);
+}
+
+constexpr const char* kMillimetres = "PCMD [mm] ACMD [G]";
+constexpr const char* kDegrees = "PCMD [deg] ACMD [r/min/ms]";
+constexpr const char* kPulses = "PCMD [pulse] ACMD [r/min/ms]";
+constexpr std::int32_t kRotary = 4 << 24;  // the expansion byte of a rotary actuator
+
+INSTANTIATE_TEST_SUITE_P(
+    LanguagesAndAxes, GridHeaders,
+    testing::Values(HeaderCase{"EnglishLinear", platform::kLangEnglish, 0x0A, 0, kMillimetres},
+                    HeaderCase{"EnglishRotary", platform::kLangEnglish, 1, kRotary, kDegrees},
+                    HeaderCase{"EnglishPulseMotor", platform::kLangEnglish, 0, 0, kPulses},
+                    HeaderCase{"JapaneseLinear", platform::kLangJapanese, 0x0A, 0, kMillimetres},
+                    HeaderCase{"JapaneseRotary", platform::kLangJapanese, 1, kRotary, kDegrees},
+                    HeaderCase{"JapanesePulseMotor", platform::kLangJapanese, 0, 0, kPulses},
+                    HeaderCase{"ChineseLinear", platform::kLangChinese, 0x0A, 0, kMillimetres},
+                    HeaderCase{"ChineseRotary", platform::kLangChinese, 1, kRotary, kDegrees},
+                    HeaderCase{"ChinesePulseMotor", platform::kLangChinese, 0, 0, kPulses},
+                    HeaderCase{"LargerFont", platform::kLangEnglish, 0, 0, kPulses, 14}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -93,8 +93,8 @@ class KavWindowTest : public ShellTest {
     return axisdata::PointValue(axisdata::AxisData[axis], point)[k];
   }
 
-  // The centre of a body cell in the grid's viewport.
+  using ShellTest::CellCentre;
   static QPoint CellCentre(FormKAV& kav, int row, int col) {
-    return kav.PrgGrid->visualRect(kav.PrgGrid->model()->index(row - 1, col - 1)).center();
+    return CellCentre(*kav.PrgGrid, row, col);
   }
 };

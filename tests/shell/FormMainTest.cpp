@@ -387,11 +387,31 @@ TEST_F(FormMainTest, HelpAndVersion) {
 
 TEST_F(FormMainTest, StartingAnEditWithoutTypingChangesNothing) {
   FormMain& main = OpenOffline();
-  main.SyncGrid->SetCurrentCell(2, 2);
-  emit main.SyncGrid->DblClick();
-  QTest::keyClick(main.Text1, Qt::Key_Return);
+  platform::FlexGrid& grid = *main.SyncGrid;
+  for (int group = 0; group < 8; ++group) shell::PrgData[group] = 0x5A5A >> group;
+  shell::ReadPrgData(grid, 0);
+  const auto image = shell::PrgData;
+  for (int row = 1; row <= 8; ++row) {
+    for (int col = 1; col <= 16; ++col) {
+      const QString shown = Cell(main, row, col);
+      const auto openCell = [&](Qt::Key key) {
+        grid.SetCurrentCell(row, col);
+        grid.setFocus();
+        QTest::keyClick(&grid, key);
+        EXPECT_EQ(main.Text1->text(), shown);
+      };
+      openCell(Qt::Key_F2);
+      QTest::keyClick(main.Text1, Qt::Key_Return);
+      openCell(Qt::Key_F2);
+      QTest::keyClick(main.Text1, Qt::Key_Escape);
+      openCell(Qt::Key_Space);
+      grid.setFocus();  // a click back on the grid takes the editor's text
+      EXPECT_EQ(Cell(main, row, col), shown) << row << ", " << col;
+    }
+  }
+  main.ComboModel_Click();
+  EXPECT_EQ(shell::PrgData, image);
   EXPECT_FALSE(shell::DataModified);
-  EXPECT_EQ(Cell(main, 2, 2), "0");
 }
 
 TEST_F(FormMainTest, GeometryFromTheIniFile) {
@@ -438,3 +458,64 @@ TEST_F(FormMainTest, ToolbarTipsAndATinyWindow) {
   QCoreApplication::processEvents();
   EXPECT_GT(main.SyncGrid->height(), 100);
 }
+
+namespace {
+
+enum class Selecting { Drag, ShiftClick, ShiftArrows };
+
+struct SyncSelectionCase {
+  const char* name;
+  Selecting way;
+  int row, col;      // where the selection begins
+  int toRow, toCol;  // where it ends
+};
+
+void PrintTo(const SyncSelectionCase& c, std::ostream* os) { *os << c.name; }
+
+class SyncCurrentCell : public FormMainTest,
+                        public testing::WithParamInterface<SyncSelectionCase> {};
+
+}  // namespace
+
+TEST_P(SyncCurrentCell, TypingGoesWhereTheSelectionBegan) {
+  const SyncSelectionCase& c = GetParam();
+  FormMain& main = OpenOffline();
+  platform::FlexGrid& grid = *main.SyncGrid;
+  grid.setFocus();
+  QWidget* body = grid.viewport();
+  if (c.way == Selecting::Drag) {
+    Drag(grid, c.row, c.col, c.toRow, c.toCol);
+  } else {
+    QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(grid, c.row, c.col));
+  }
+  if (c.way == Selecting::ShiftClick) {
+    QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier, CellCentre(grid, c.toRow, c.toCol));
+  }
+  if (c.way == Selecting::ShiftArrows) {
+    for (int r = c.row; r < c.toRow; ++r) QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    for (int col = c.col; col < c.toCol; ++col) {
+      QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    }
+  }
+  EXPECT_EQ(grid.Row(), c.row);
+  EXPECT_EQ(grid.Col(), c.col);
+  EXPECT_EQ(grid.RowSel(), c.toRow);
+  EXPECT_EQ(grid.ColSel(), c.toCol);
+
+  QTest::keyClicks(&grid, "1");
+  const QRect cell = grid.visualRect(grid.model()->index(c.row - 1, c.col - 1));
+  EXPECT_EQ(main.Text1->geometry(), cell.translated(grid.pos() + body->pos()));
+  QTest::keyClick(main.Text1, Qt::Key_Return);
+  EXPECT_EQ(Cell(main, c.row, c.col), "1");
+  EXPECT_EQ(Cell(main, c.toRow, c.toCol), "0");
+  EXPECT_EQ(grid.Row(), c.row + 1);  // Enter moves on from the current cell
+  EXPECT_EQ(grid.Col(), c.col);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, SyncCurrentCell,
+    testing::Values(SyncSelectionCase{"DragDown", Selecting::Drag, 2, 3, 4, 5},
+                    SyncSelectionCase{"DragUp", Selecting::Drag, 4, 5, 2, 3},
+                    SyncSelectionCase{"ShiftClick", Selecting::ShiftClick, 5, 2, 3, 4},
+                    SyncSelectionCase{"ShiftArrows", Selecting::ShiftArrows, 2, 3, 3, 4}),
+    [](const auto& info) { return std::string(info.param.name); });

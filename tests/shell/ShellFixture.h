@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "axisdata/FileInput.h"
 #include "axisdata/Selection.h"
 #include "axisdata/TransferLoop.h"
+#include "platform/FlexGrid.h"
 #include "platform/ProgramFolder.h"
 #include "shell/FormComSel.h"
 #include "shell/FormMain.h"
@@ -80,6 +82,22 @@ class ShellTest : public testing::Test {
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  // The centre of body cell (row, col) in the grid's viewport.
+  static QPoint CellCentre(const platform::FlexGrid& grid, int row, int col) {
+    return grid.visualRect(grid.model()->index(row - 1, col - 1)).center();
+  }
+
+  // The left button pressed on body cell (row, col), moved to (toRow, toCol) and released there.
+  static void Drag(platform::FlexGrid& grid, int row, int col, int toRow, int toCol) {
+    QWidget* body = grid.viewport();
+    const QPoint to = CellCentre(grid, toRow, toCol);
+    QTest::mousePress(body, Qt::LeftButton, {}, CellCentre(grid, row, col));
+    QMouseEvent move(QEvent::MouseMove, to, body->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(body, &move);
+    QTest::mouseRelease(body, Qt::LeftButton, {}, to);
   }
 
   // "0\r\n..." ZEL text with the given leading values.
