@@ -31,6 +31,10 @@ class EndToEndTest : public ShellTest {
     setenv("KLVNDRV_COM1", sim_.device_path().c_str(), 1);
   }
 
+  // The port is being opened, before any wait or transfer: a hook that plays the user in a wait
+  // stays out of it, and nothing else calls the library meanwhile.
+  bool PortOpening() const { return ui.busyDepth > 0; }
+
   // Runs the wizard up to the online start actions on COM1.
   FormComSel& ToOnlineActions() {
     FormComSel& wizard = Wizard();
@@ -341,7 +345,7 @@ TEST_F(EndToEndTest, ALineLostDuringTheFirstPollWaitIsOpenedAgainAndTheStartActi
   std::optional<GatewayThread> side;
   int stepsAfter = 0;
   ui.onProcessEvents = [&] {
-    if (ui.busyDepth > 0) return;  // the port is being opened again: nothing else calls the library
+    if (PortOpening()) return;
     // Far more tries than opening again takes: a wait that goes on without its line is given up
     // (the upload after it counts words).
     if (side && klvn::get_load_count() == 0 && ++stepsAfter == 200) {
@@ -371,7 +375,8 @@ TEST_F(EndToEndTest, TheFirstPollWaitCanBeGivenUp) {
     while (!stop.stop_requested()) gateway_.poll(0x80000000u, stop);
   });
   int steps = 0;
-  ui.onProcessEvents = [&steps] {
+  ui.onProcessEvents = [this, &steps] {
+    if (PortOpening()) return;
     if (++steps == 4) Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click();
   };
   FormComSel& wizard = ToOnlineActions();
@@ -476,7 +481,7 @@ TEST_F(EndToEndTest, TheWizardStaysDuringItsFirstPollWaitAndTakesNoSecondAction)
   bool nested = false;
   bool inHook = false;
   ui.onProcessEvents = [&] {
-    if (ui.busyDepth > 0) return;  // the port is being opened, before the wait
+    if (PortOpening()) return;
     nested = nested || inHook;
     inHook = true;
     ++steps;
@@ -505,6 +510,7 @@ TEST_F(EndToEndTest, TheWizardStaysDuringItsUploadFromTheControllers) {
   FormComSel& wizard = ToOnlineActions();
   bool closed = false;
   ui.onProcessEvents = [&] {
+    if (PortOpening()) return;
     if (!closed && klvn::get_load_count() > 10) {
       closed = true;
       CloseEveryWindowAndClickAgain(wizard);
