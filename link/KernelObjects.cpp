@@ -1,12 +1,5 @@
 #include "KernelObjects.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-
 namespace klvn {
 
 void AutoResetEvent::set(std::uint32_t tag) {
@@ -47,27 +40,6 @@ void TimedLock::unlock() {
     held_ = false;
   }
   released_.notify_one();
-}
-
-std::string ClientExistLock::path() {
-  if (const char* file = std::getenv("KLVNDRV_LOCK_FILE"); file && *file) return file;
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
-    return std::string(runtime) + "/VUVI_DOV_ClientExist.lock";
-  return "/tmp/VUVI_DOV_ClientExist-" + std::to_string(getuid()) + ".lock";
-}
-
-bool ClientExistLock::acquire() {
-  fd_ = ::open(path().c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd_ < 0) return true;
-  if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
-  const bool held_elsewhere = errno == EWOULDBLOCK;
-  release();
-  return !held_elsewhere;
-}
-
-void ClientExistLock::release() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
 }
 
 }  // namespace klvn

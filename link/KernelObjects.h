@@ -1,12 +1,10 @@
-// In-process stand-ins for the named kernel objects the link is built on, and the lock file that
-// tells processes apart.
+// In-process stand-ins for the named kernel objects the link is built on.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <string>
 
 namespace klvn {
 
@@ -41,22 +39,6 @@ class TimedLock {
   std::mutex mutex_;
   std::condition_variable released_;
   bool held_ = false;
-};
-
-// Marks across processes that a process uses the library: an exclusive flock on a lock file,
-// held from load to shutdown. The file is $KLVNDRV_LOCK_FILE, else under $XDG_RUNTIME_DIR, else
-// under /tmp with the user id in its name.
-class ClientExistLock {
- public:
-  // True when this process now holds the lock; false when another process holds it. A lock file
-  // that cannot be created at all does not make the library useless: true then, too.
-  bool acquire();
-  void release();
-
-  static std::string path();
-
- private:
-  int fd_ = -1;
 };
 
 }  // namespace klvn

@@ -18,7 +18,8 @@ Library* the_library = nullptr;
 __attribute__((constructor)) void on_library_load() {
   the_library = new (storage) Library;
   Library& lib = *the_library;
-  if (!lib.client_exist.acquire()) return;  // another process uses the library
+  // Another process uses the library, or no lock file could tell: no link here.
+  if (!lib.client_exist.acquire()) return;
   lib.inert = false;
   lib.client_held = true;
   try {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "ClientExistLock.h"
 #include "KernelObjects.h"
 
 namespace klvn {

@@ -15,8 +15,12 @@
  *   KLVNDRV_LOCK_FILE  lock file that marks the process using the library. The first process that
  *                      loads the library takes it (flock) and gets a working link; a later process
  *                      that finds it held gets an instance that does nothing. Default:
- *                      $XDG_RUNTIME_DIR/VUVI_DOV_ClientExist.lock, else
- *                      /tmp/VUVI_DOV_ClientExist-<uid>.lock. Read once, when the library loads.
+ *                      VUVI_DOV_ClientExist.lock in $XDG_RUNTIME_DIR when that is a folder of the
+ *                      user's own that nobody else may write to, else in the folder
+ *                      klvndrv-<uid> under $TMPDIR (else /tmp), made with mode 0700 and used only
+ *                      when it is the user's own in the same way and no symbolic link. A lock file
+ *                      of another user is never used. When no place can be used, the process gets
+ *                      the instance that does nothing. Read once, when the library loads.
  *
  * Link state (`_get_klvn_state@0`): 0 not connected or thread starting, 1 port closed and waiting
  * for the first open request, 2 the last open failed or the line was lost (port closed, waiting

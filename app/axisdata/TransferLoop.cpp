@@ -1,11 +1,18 @@
 #include "axisdata/TransferLoop.h"
 
+#include <chrono>
+#include <future>
+
 #include "platform/KlvnImports.h"
 #include "platform/UiServices.h"
 
 namespace axisdata {
 
 namespace {
+// How often a loop beside a blocking call lets window events run: often enough for the pointer
+// and repaints to follow without delay.
+constexpr std::chrono::milliseconds kEventSlice{10};
+
 int g_running = 0;
 // The last loop stopped in the middle of a transfer: the gateway still waits for an answer.
 bool g_givenUp = false;
@@ -53,6 +60,18 @@ bool RunWaitLoop(const std::function<bool()>& attempt) {
     platform::Ui().ProcessEvents();
   }
   return false;
+}
+
+void RunBeside(const std::function<void()>& work) {
+  const LoopScope running;
+  platform::UiServices& ui = platform::Ui();
+  ui.ShowBusy(true);
+  std::future<void> done = std::async(std::launch::async, work);
+  do {
+    ui.ProcessEvents();
+  } while (done.wait_for(kEventSlice) != std::future_status::ready);
+  ui.ShowBusy(false);
+  done.get();
 }
 
 }  // namespace axisdata

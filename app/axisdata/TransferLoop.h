@@ -44,4 +44,9 @@ std::int32_t RunTransferLoop(const std::function<std::int32_t()>& step,
 // until TransferCancel is set. True when attempt succeeded.
 bool RunWaitLoop(const std::function<bool()>& attempt);
 
+// Runs work, a call that may block for seconds (opening the port), on a thread of its own and
+// lets pending window events run here until it has returned, showing the program busy. A loop
+// like the others, so no command calls the link library meanwhile; work touches no window.
+void RunBeside(const std::function<void()>& work);
+
 }  // namespace axisdata

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "axisdata/Tables.h"
+#include "axisdata/TransferLoop.h"
 #include "editors/LinkWordReader.h"
 #include "editors/MonitorWords.h"
 #include "platform/ScreenCentre.h"
@@ -120,7 +121,10 @@ QGroupBox* AxisLampRow(QWidget* parent, std::array<QLabel*, editors::kGroupLamps
 // The link the start wizard opened, reopened under the port chosen there.
 struct WizardLine : editors::SerialLine {
   bool Lost() override { return shell::LineLost(); }
-  bool Reopen() override { return shell::ReopenLostLine(); }
+  Reopening Reopen() override {
+    if (!shell::PortDevicePresent(shell::ComPortName)) return Reopening::NoDevice;
+    return shell::ReopenLostLine() ? Reopening::Opened : Reopening::Failed;
+  }
 };
 
 }  // namespace
@@ -378,14 +382,28 @@ void FormMonitor::closeEvent(QCloseEvent* event) {
 
 void FormMonitor::ShowStale() {
   for (QLabel* reading : readings_) Paint(reading, kStaleBackground, kStaleText);
-  repaint();  // seen at once: a reopen of the line may hold the window next
 }
 
 void FormMonitor::TellLineLost() {
-  // No tick while the message is up: it runs from a tick, and ticks do not nest.
-  Timer1->stop();
+  // Told from the event loop, not from the tick: the ticks go on while the message is up, so the
+  // monitor goes live again by itself when the gateway answers; one message at most is up.
+  if (lossMessageDue_) return;
+  lossMessageDue_ = true;
+  QTimer::singleShot(0, this, &FormMonitor::ShowLossMessage);
+}
+
+void FormMonitor::ShowLossMessage() {
+  if (!Timer1->isActive()) {  // Exit has stopped the monitor: nothing more to tell
+    lossMessageDue_ = false;
+    return;
+  }
+  if (axisdata::LoopRunning()) {
+    // Not inside the loop of a reopen: that loop, and every tick, would wait for the message.
+    QTimer::singleShot(kTickMs, this, &FormMonitor::ShowLossMessage);
+    return;
+  }
   shell::TellLineLost();
-  Timer1->start();
+  lossMessageDue_ = false;
 }
 
 void FormMonitor::ShowFieldbus(bool online) { ShowLink(LblNetwork, online); }

@@ -99,9 +99,11 @@ class FormMonitor : public QWidget, public LoadableForm, public editors::Monitor
  private:
   void BuildLayout();
   void SetFonts();
+  void ShowLossMessage();
 
   std::unique_ptr<editors::WordReader> reader_;
   std::unique_ptr<editors::SerialLine> line_;
   editors::MonitorPolling polling_;
   std::vector<QLabel*> readings_;  // the lamps and values that show the gateway's words
+  bool lossMessageDue_ = false;    // the lost-line message is up or about to be
 };

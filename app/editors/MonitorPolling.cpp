@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "axisdata/TransferLoop.h"
 #include "editors/MonitorWords.h"
 #include "resources/UiText.h"
 
@@ -56,6 +57,7 @@ std::optional<std::int32_t> MonitorPolling::Read(std::uint16_t address) {
 }
 
 void MonitorPolling::Tick() {
+  if (axisdata::LoopRunning()) return;
   const std::optional<std::int32_t> link = LineOpen() ? Read(kLinkStateWord) : std::nullopt;
   if (!link) {
     ShowSilent();
@@ -79,13 +81,15 @@ bool MonitorPolling::LineOpen() {
     --reopenPause_;
     return false;
   }
-  ShowSilent();  // shown before the open, which may hold the window a while
-  if (line_.Reopen()) {
-    lossTold_ = false;
-    unitPending_ = curAxis_;  // the gateway may be another one now
-    return true;
+  ShowSilent();  // shown before the open, which may take a while
+  switch (line_.Reopen()) {
+    case SerialLine::Reopening::Opened:
+      lossTold_ = false;
+      unitPending_ = curAxis_;  // the gateway may be another one now
+      return true;
+    case SerialLine::Reopening::NoDevice: break;
+    case SerialLine::Reopening::Failed: reopenPause_ = kReopenPauseTicks; break;
   }
-  reopenPause_ = kReopenPauseTicks;
   if (!lossTold_) {
     lossTold_ = true;
     view_.TellLineLost();

@@ -23,11 +23,17 @@ class WordReader {
 // The serial line under the reads.
 class SerialLine {
  public:
+  enum class Reopening {
+    Opened,
+    NoDevice,  // the port's device is not there, so it was not tried
+    Failed,    // tried, and not opened: that took the library's open wait (about 5 s)
+  };
+
   virtual ~SerialLine() = default;
   // The library has lost the line (its port went away while open).
   virtual bool Lost() = 0;
-  // Opens the lost line again; may hold the thread for the library's open wait. True when open.
-  virtual bool Reopen() = 0;
+  // Opens the lost line again. While the library tries, window events run (ticks among them).
+  virtual Reopening Reopen() = 0;
 };
 
 // What the monitor shows; its window implements it.
@@ -60,8 +66,10 @@ class MonitorPolling {
   static constexpr std::int16_t kStatus = 0, kAlarmAddress = 1, kPointNumber = 2, kPosition = 3,
                                 kUnifiedPoint = 4, kGroupLamps = 5, kHistory = 6;
 
-  // A lost line is tried again after this many ticks: a failed open holds the window for the
-  // library's open wait (about 5 s), so not on every tick. About 15 s at the window's 10 ms.
+  // A lost line whose device is there but did not open is tried again after this many ticks:
+  // each try takes the library's open wait (about 5 s), during which the window repaints but
+  // takes no command. About 15 s at the window's 10 ms. A device that is not there is looked
+  // for again on the next tick: that costs nothing.
   static constexpr int kReopenPauseTicks = 1500;
 
   // curAxis is the shared current axis, read at every tick.
@@ -72,7 +80,9 @@ class MonitorPolling {
   // names. A tick that shows no new word (one did not arrive, or the serial side is offline)
   // shows the serial side offline, the fieldbus too when the link state word did not arrive,
   // and the picture stale; the same step runs again on the next tick. A lost line is opened
-  // again first (see kReopenPauseTicks); the first failure after each loss is told.
+  // again first (see kReopenPauseTicks); the first failure after each loss is told. A tick that
+  // comes while a loop runs (the reopen of an earlier tick lets events run) does nothing: ticks
+  // never nest, and nothing else calls the link library while it opens the port.
   void Tick();
 
   // The position unit of `axis`: type code and scale factors, each read twice until both reads

@@ -8,12 +8,17 @@
 
 namespace klvn {
 
+// name##_bound() binds the function (if it is not yet) and gives its address: a call that runs
+// on another thread is bound first on the window thread, where a missing one can be told.
 #define VUZ_KLVN_IMPORT(name, decorated)                                             \
-  template <typename... Args>                                                        \
-  inline std::int32_t name(Args... args) {                                           \
+  inline decltype(&::name) name##_bound() {                                          \
     static const auto fn = reinterpret_cast<decltype(&::name)>(                      \
         platform::ResolveKlvn(decorated));                                           \
-    return fn(args...);                                                              \
+    return fn;                                                                       \
+  }                                                                                  \
+  template <typename... Args>                                                        \
+  inline std::int32_t name(Args... args) {                                           \
+    return name##_bound()(args...);                                                  \
   }
 
 VUZ_KLVN_IMPORT(init_klvn_slave, "_init_klvn_slave@4")

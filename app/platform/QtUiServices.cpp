@@ -91,4 +91,13 @@ void QtUiServices::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void QtUiServices::ShowModal(ModalWindow& window) { window.RunModal(); }
 
+void QtUiServices::ShowBusy(bool busy) {
+  // The windows still answer meanwhile, so the pointer that says so, not the plain wait.
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
 }  // namespace platform

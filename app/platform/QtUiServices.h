@@ -14,6 +14,7 @@ class QtUiServices : public UiServices {
   bool OpenDocument(const std::string& path) override;
   void ProcessEvents() override;
   void ShowModal(ModalWindow& window) override;
+  void ShowBusy(bool busy) override;
 };
 
 // The answer for the message box button that closed the box (a QMessageBox::StandardButton).

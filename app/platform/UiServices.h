@@ -45,6 +45,10 @@ class UiServices {
 
   // Shows a window modal and returns once it has closed; the caller reads the outcome from it.
   virtual void ShowModal(ModalWindow& window) = 0;
+
+  // Shows over every window that the program is at work (the busy pointer) from true to the
+  // matching false; calls nest. Programs without windows show nothing.
+  virtual void ShowBusy(bool /*busy*/) {}
 };
 
 // The installed services. Installing nullptr is allowed only at shutdown.

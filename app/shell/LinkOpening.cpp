@@ -1,5 +1,10 @@
 #include "shell/LinkOpening.h"
 
+#include <sys/stat.h>
+
+#include <optional>
+
+#include "PortName.h"
 #include "axisdata/ProgressView.h"
 #include "axisdata/TransferLoop.h"
 #include "platform/KlvnImports.h"
@@ -9,8 +14,19 @@
 
 namespace shell {
 
+bool PortDevicePresent(const std::string& portName) {
+  const std::optional<std::string> device = klvn::device_path_for(portName);
+  struct stat st;
+  return device && ::stat(device->c_str(), &st) == 0;
+}
+
 LinkOpening OpenLink(const std::string& portName) {
-  if (klvn::init_klvn_slave(portName.c_str()) != KLVNDRV_DONE) return LinkOpening::PortUsed;
+  if (!PortDevicePresent(portName)) return LinkOpening::PortUsed;
+  // Bound here, so that a function missing from the library is told on the window thread.
+  const auto init = klvn::init_klvn_slave_bound();
+  std::int32_t opened = KLVNDRV_FAILED;
+  axisdata::RunBeside([init, name = portName, &opened] { opened = init(name.c_str()); });
+  if (opened != KLVNDRV_DONE) return LinkOpening::PortUsed;
   if (klvn::get_klvn_state() != KLVNDRV_STATE_READY) return LinkOpening::NotReady;
   return LinkOpening::Ready;
 }

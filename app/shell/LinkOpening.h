@@ -13,13 +13,20 @@ enum class LinkOpening {
   NotReady,  // opened, but the link did not become ready
 };
 
+// The device that a port name stands for (by the link library's own mapping) is there. When it
+// is not (a USB adapter pulled out), the library could not open it.
+bool PortDevicePresent(const std::string& portName);
+
+// Opens the link on the port. A port whose device is not there is not tried: PortUsed at once.
+// Else the library's open, which may wait up to about 5 s, runs beside the windows: they repaint
+// and answer meanwhile, and take no command.
 LinkOpening OpenLink(const std::string& portName);
 
 // Online, the library has lost the line the wizard opened: the link is no longer ready.
 bool LineLost();
 
-// A lost line opened again under the port name chosen in the wizard. When the port is not there
-// this takes the library's open wait (about 5 s). True when the link is ready, or not lost.
+// A lost line opened again under the port name chosen in the wizard, as OpenLink opens it. True
+// when the link is ready, or not lost.
 bool ReopenLostLine();
 
 // Tells the user that the line of the wizard's port was lost and could not be opened again.

@@ -35,13 +35,25 @@ struct ReaderProxy : editors::WordReader {
   FakeReader& fake;
 };
 
+// Hands the window's line to the test's fake one.
+struct LineProxy : editors::SerialLine {
+  explicit LineProxy(FakeLine& fake) : fake(fake) {}
+  bool Lost() override { return fake.Lost(); }
+  Reopening Reopen() override { return fake.Reopen(); }
+  FakeLine& fake;
+};
+
+using Reopening = editors::SerialLine::Reopening;
+
 class FormMonitorTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
     axisdata::InitActuatorTables();
-    Forms::Register(FormId::Monitor,
-                    [this] { return new FormMonitor(std::make_unique<ReaderProxy>(gateway)); });
+    Forms::Register(FormId::Monitor, [this] {
+      return new FormMonitor(std::make_unique<ReaderProxy>(gateway),
+                             std::make_unique<LineProxy>(line));
+    });
     Forms::SetOnAllUnloaded([this] { ended = true; });
     for (std::uint16_t word : {0x0017, 0xFD46, 0x9010, 0xA000, 0x7400, 0x8011, 0x8033, 0x7001}) {
       gateway.words[word] = 0;
@@ -70,8 +82,12 @@ class FormMonitorTest : public ShellTest {
   }
 
   FakeReader gateway;
+  FakeLine line;
   bool ended = false;
 };
+
+constexpr const char* kLostLineText =
+    "The serial line of COM1 was lost and could not be opened again.";
 
 }  // namespace
 
@@ -291,4 +307,43 @@ TEST_F(FormMonitorTest, CloseAndExitWaitWhileALoopRuns) {
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(ended);
   EXPECT_TRUE(Forms::IsLoaded(FormId::Monitor));
+}
+
+TEST_F(FormMonitorTest, WhileItsLostLineMessageIsUpTheMonitorPollsGoesLiveAndTellsNoMore) {
+  shell::ComPortName = "COM1";
+  FormMonitor& m = Monitor();
+  line.lost = true;
+  line.otherwise = Reopening::NoDevice;
+  ui.onMessage = [&](const ScriptedUi::Message&) {
+    EXPECT_TRUE(m.Timer1->isActive());
+    EXPECT_EQ(m.LblSIO->text(), "Offline");
+    line.otherwise = Reopening::Opened;  // the adapter is plugged in again
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m.LblSIO->text() == "Online"; }));
+    line.lost = true;  // and pulled out once more
+    line.otherwise = Reopening::NoDevice;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m.LblSIO->text() == "Offline"; }));
+  };
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }));
+  ui.onMessage = nullptr;
+  const int reopens = line.reopens;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return line.reopens > reopens; }));  // it goes on looking
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, kLostLineText);
+}
+
+TEST_F(FormMonitorTest, TheLostLineMessageWaitsForTheLoopOfAReopenAndComesOnce) {
+  shell::ComPortName = "COM1";
+  FormMonitor& m = Monitor();
+  {
+    const axisdata::LoopScope reopening;
+    m.TellLineLost();
+    m.TellLineLost();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ui.messages.empty());
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, kLostLineText);
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 #include "GatewayMaster.h"
@@ -207,6 +208,7 @@ TEST_F(KavEndToEndTest, OnALostLineTheEditorOpensWithoutTransfersAndItsUploadFin
 
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "The serial line of COM1 was lost and could not be opened again.");
+  EXPECT_EQ(SioError(), KLVNDRV_SIO_LINE_LOST);  // told without asking the library to open it
   for (int a = 0; a < 3; ++a) {
     EXPECT_EQ(PointWord(a, 0, axisdata::kPCMD), kDefaultPosition) << a;  // as the files hold
     EXPECT_TRUE(axisdata::AxisUnsent[a]) << a;
@@ -220,7 +222,13 @@ TEST_F(KavEndToEndTest, OnALostLineTheEditorOpensWithoutTransfersAndItsUploadFin
   gateway.data = gateway_.data;
   port.PointAt(replugged.device_path());
   GatewayThread side(gateway, {.poll_data = 0, .transfers = BatchTransfers(3)});
+  // Window events run while the port is opened again, before the transfers start.
+  bool eventsRanWhileReopening = false;
+  QTimer::singleShot(0, &kav, [&] {
+    eventsRanWhileReopening = axisdata::LoopRunning() && ui.busyDepth == 1 && kav.isEnabled();
+  });
   kav.ToolbarButtons["upload"]->trigger();
+  EXPECT_TRUE(eventsRanWhileReopening);
   ExpectAllCompleted(side.wait(), BatchTransfers(3));
   for (int a = 0; a < 3; ++a) EXPECT_EQ(PointWord(a, 0, axisdata::kPCMD), 1000 + a) << a;
   EXPECT_EQ(ui.messages.size(), 1u);

@@ -2,12 +2,14 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "axisdata/TransferLoop.h"
 #include "editors/MonitorPolling.h"
 
 // A gateway as the monitor's polling sees it: words by address (a missing word never arrives),
@@ -44,20 +46,27 @@ struct FakeReader : editors::WordReader {
   std::vector<AxisRead> reads;
 };
 
-// A serial line that is lost while `lost` is set; each reopen takes the next outcome (false once
-// they are used up) and, when it succeeds, finds the line there again.
+// A serial line that is lost while `lost` is set; each reopen takes the next outcome (`otherwise`
+// once they are used up) and, when it opens, finds the line there again. While it tries, window
+// events run as a loop: `duringReopen` plays them.
 struct FakeLine : editors::SerialLine {
   bool Lost() override { return lost; }
-  bool Reopen() override {
+  Reopening Reopen() override {
     ++reopens;
-    const bool opened = !outcomes.empty() && outcomes.front();
+    if (duringReopen) {
+      const axisdata::LoopScope trying;
+      duringReopen();
+    }
+    const Reopening outcome = outcomes.empty() ? otherwise : outcomes.front();
     if (!outcomes.empty()) outcomes.pop_front();
-    lost = !opened;
-    return opened;
+    lost = outcome != Reopening::Opened;
+    return outcome;
   }
 
   bool lost = false;
-  std::deque<bool> outcomes;
+  std::deque<Reopening> outcomes;
+  Reopening otherwise = Reopening::Failed;
+  std::function<void()> duringReopen;
   int reopens = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "resources/UiText.h"
 
 using editors::MonitorPolling;
+using Reopening = editors::SerialLine::Reopening;
 using editors::Shade;
 
 namespace {
@@ -248,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MonitorPollingTest, ALostLineIsOpenedAgainAtOnceAndItsUnitReadAgain) {
   GiveUnitWords();
   line.lost = true;
-  line.outcomes = {true};
+  line.outcomes = {Reopening::Opened};
   polling.Tick();
   EXPECT_EQ(line.reopens, 1);
   EXPECT_EQ(view.lossesTold, 0);
@@ -271,7 +272,7 @@ TEST_F(MonitorPollingTest, ALineThatCannotBeOpenedAgainIsToldOnceAndTriedAgainAf
   EXPECT_EQ(line.reopens, 1);
   EXPECT_TRUE(reader.reads.empty());  // nothing is read from a lost line
 
-  line.outcomes = {false, true};
+  line.outcomes = {Reopening::Failed, Reopening::Opened};
   polling.Tick();
   EXPECT_EQ(line.reopens, 2);
   EXPECT_EQ(view.lossesTold, 1);  // the same loss is not told again
@@ -282,6 +283,36 @@ TEST_F(MonitorPollingTest, ALineThatCannotBeOpenedAgainIsToldOnceAndTriedAgainAf
   line.lost = true;  // lost once more
   polling.Tick();
   EXPECT_EQ(view.lossesTold, 2);
+}
+
+TEST_F(MonitorPollingTest, ALineWhoseDeviceIsGoneIsToldOnceAndLookedForOnEveryTick) {
+  GiveUnitWords();
+  line.lost = true;
+  line.outcomes = {Reopening::NoDevice, Reopening::NoDevice, Reopening::Opened};
+  polling.Tick();
+  EXPECT_EQ(view.lossesTold, 1);
+  EXPECT_EQ(view.serial, false);
+  polling.Tick();
+  EXPECT_EQ(line.reopens, 2);  // no pause: looking costs nothing
+  EXPECT_EQ(view.lossesTold, 1);
+  EXPECT_TRUE(reader.reads.empty());
+  polling.Tick();
+  EXPECT_EQ(line.reopens, 3);
+  EXPECT_EQ(view.serial, true);
+}
+
+TEST_F(MonitorPollingTest, TicksThatComeWhileTheLineIsReopenedDoNothing) {
+  GiveUnitWords();
+  line.lost = true;
+  line.outcomes = {Reopening::Opened};
+  line.duringReopen = [this] {
+    polling.Tick();
+    polling.Tick();
+  };
+  polling.Tick();
+  EXPECT_EQ(line.reopens, 1);
+  EXPECT_EQ(reader.TakeAddresses(),
+            (Addresses{0x8040, 0x0017, 0x0017, 0xFD46, 0xFD46, 0x9010}));  // the one tick's
 }
 
 TEST_F(MonitorPollingTest, TheUnitSetUpReadsTypeAndFactorsTwiceForItsAxis) {

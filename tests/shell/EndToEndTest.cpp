@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <thread>
 
 #include "GatewayMaster.h"
@@ -29,6 +30,10 @@ class EndToEndTest : public ShellTest {
     ShellTest::SetUp();
     setenv("KLVNDRV_COM1", sim_.device_path().c_str(), 1);
   }
+
+  // The port is being opened, before any wait or transfer: a hook that plays the user in a wait
+  // stays out of it, and nothing else calls the library meanwhile.
+  bool PortOpening() const { return ui.busyDepth > 0; }
 
   // Runs the wizard up to the online start actions on COM1.
   FormComSel& ToOnlineActions() {
@@ -269,8 +274,15 @@ TEST_F(EndToEndTest, AfterALostLineTheNextUploadOpensThePortAgainWithoutARestart
   port.PointAt(replugged.device_path());
   ui.onProcessEvents = nullptr;
   GatewayThread side(gateway, {.poll_data = 0});
+  // Window events run while the port is opened again, before the transfer starts.
+  bool eventsRanWhileReopening = false;
+  QTimer::singleShot(0, &main, [&] {
+    eventsRanWhileReopening = axisdata::LoopRunning() && ui.busyDepth == 1 &&
+                              !Forms::Get<FormMsg>(FormId::Msg).isVisible();
+  });
   main.mnuUpload_Click();
 
+  EXPECT_TRUE(eventsRanWhileReopening);
   const auto outcomes = side.wait();
   ASSERT_EQ(outcomes.size(), 1u);
   EXPECT_EQ(outcomes[0].end, TransferEnd::Completed) << outcomes[0].error;
@@ -308,7 +320,8 @@ TEST_P(LostLineCommand, ThatCannotBeOpenedAgainIsToldByItsPortAndStartsNoTransfe
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, kLostLineText);
   EXPECT_EQ(ui.messages[0].icon, platform::MsgIcon::Exclamation);
-  EXPECT_EQ(ui.processEventsCalls, eventRuns);  // no transfer loop ran
+  EXPECT_EQ(ui.processEventsCalls, eventRuns);  // no transfer loop ran, and no wait for the port
+  EXPECT_EQ(SioError(), KLVNDRV_SIO_LINE_LOST);  // told without asking the library to open it
   EXPECT_TRUE(ImageUnchanged(before));
   EXPECT_TRUE(main.isEnabled());
   EXPECT_TRUE(main.SyncGrid->isVisible());
@@ -332,6 +345,7 @@ TEST_F(EndToEndTest, ALineLostDuringTheFirstPollWaitIsOpenedAgainAndTheStartActi
   std::optional<GatewayThread> side;
   int stepsAfter = 0;
   ui.onProcessEvents = [&] {
+    if (PortOpening()) return;
     // Far more tries than opening again takes: a wait that goes on without its line is given up
     // (the upload after it counts words).
     if (side && klvn::get_load_count() == 0 && ++stepsAfter == 200) {
@@ -361,7 +375,8 @@ TEST_F(EndToEndTest, TheFirstPollWaitCanBeGivenUp) {
     while (!stop.stop_requested()) gateway_.poll(0x80000000u, stop);
   });
   int steps = 0;
-  ui.onProcessEvents = [&steps] {
+  ui.onProcessEvents = [this, &steps] {
+    if (PortOpening()) return;
     if (++steps == 4) Forms::Get<FormMsg>(FormId::Msg).BtnCommand->click();
   };
   FormComSel& wizard = ToOnlineActions();
@@ -512,6 +527,7 @@ TEST_F(EndToEndTest, TheWizardStaysDuringItsFirstPollWaitAndTakesNoSecondAction)
   bool nested = false;
   bool inHook = false;
   ui.onProcessEvents = [&] {
+    if (PortOpening()) return;
     nested = nested || inHook;
     inHook = true;
     ++steps;
@@ -540,6 +556,7 @@ TEST_F(EndToEndTest, TheWizardStaysDuringItsUploadFromTheControllers) {
   FormComSel& wizard = ToOnlineActions();
   bool closed = false;
   ui.onProcessEvents = [&] {
+    if (PortOpening()) return;
     if (!closed && klvn::get_load_count() > 10) {
       closed = true;
       CloseEveryWindowAndClickAgain(wizard);

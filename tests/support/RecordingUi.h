@@ -9,8 +9,8 @@
 #include "platform/UiServices.h"
 
 // UI services for tests without windows: message boxes are recorded and answered OK, "process
-// events" runs an optional hook; a file dialog or a modal window fails the test. Installed for
-// the object's lifetime.
+// events" runs an optional hook, the busy pointer is counted; a file dialog or a modal window
+// fails the test. Installed for the object's lifetime.
 struct RecordingUi : platform::UiServices {
   struct Message {
     std::string text;
@@ -34,8 +34,10 @@ struct RecordingUi : platform::UiServices {
     if (onProcessEvents) onProcessEvents();
   }
   void ShowModal(platform::ModalWindow&) override { ADD_FAILURE() << "unexpected modal window"; }
+  void ShowBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
 
   std::vector<Message> messages;
   std::function<void()> onProcessEvents;  // a test clicks Cancel from here
+  int busyDepth = 0;                      // the busy pointer is shown while above 0
 };
 

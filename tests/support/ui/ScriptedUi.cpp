@@ -11,6 +11,7 @@ ScriptedUi::~ScriptedUi() { platform::SetUi(nullptr); }
 platform::MsgAnswer ScriptedUi::MessageBox(const std::string& text, platform::MsgButtons buttons,
                                            platform::MsgIcon icon, const std::string& title) {
   messages.push_back({text, buttons, icon, title});
+  if (onMessage) onMessage(Message(messages.back()));  // a copy: the hook may add messages
   if (answers.empty()) {
     if (buttons == platform::MsgButtons::Ok) return platform::MsgAnswer::Ok;
     ADD_FAILURE() << "unscripted message box: " << text;

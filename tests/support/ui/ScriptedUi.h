@@ -29,11 +29,14 @@ class ScriptedUi : public platform::UiServices {
   void ProcessEvents() override;
   // Runs onShowModal with the window (the test plays the user there); fails without it.
   void ShowModal(platform::ModalWindow& window) override;
+  void ShowBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
 
   std::deque<platform::MsgAnswer> answers;               // next message box answers
   std::deque<std::optional<std::string>> dialogAnswers;  // next file dialog results
   std::function<void()> onProcessEvents;
   std::function<void(platform::ModalWindow&)> onShowModal;
+  // Runs while a message box is up, once it is recorded (the test plays the user there).
+  std::function<void(const Message&)> onMessage;
   bool documentOpens = true;
 
   std::vector<Message> messages;
@@ -41,4 +44,5 @@ class ScriptedUi : public platform::UiServices {
   std::vector<std::string> documents;
   std::vector<platform::ModalWindow*> modalWindows;
   int processEventsCalls = 0;
+  int busyDepth = 0;  // the busy pointer is shown while above 0
 };
