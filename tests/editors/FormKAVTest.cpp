@@ -685,8 +685,6 @@ INSTANTIATE_TEST_SUITE_P(Notations, EditorUntouched,
                                          axisdata::kUserUnits),
                          NotationName);
 
-enum class Selecting { Drag, ShiftClick, ShiftArrows };
-
 struct SelectionCase {
   const char* name;
   Selecting way;
@@ -700,25 +698,7 @@ void PrintTo(const SelectionCase& c, std::ostream* os) { *os << c.name; }
 class CurrentCell : public KavWindowTest, public testing::WithParamInterface<SelectionCase> {
  protected:
   static void Select(FormKAV& kav, const SelectionCase& c) {
-    QWidget* body = kav.PrgGrid->viewport();
-    switch (c.way) {
-      case Selecting::Drag: Drag(*kav.PrgGrid, c.row, c.col, c.toRow, c.toCol); return;
-      case Selecting::ShiftClick:
-        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
-        QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier,
-                          CellCentre(kav, c.toRow, c.toCol));
-        return;
-      case Selecting::ShiftArrows:
-        QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(kav, c.row, c.col));
-        for (int r = c.row; r != c.toRow; r += c.toRow > r ? 1 : -1) {
-          QTest::keyClick(kav.PrgGrid, c.toRow > r ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
-        }
-        for (int col = c.col; col != c.toCol; col += c.toCol > col ? 1 : -1) {
-          QTest::keyClick(kav.PrgGrid, c.toCol > col ? Qt::Key_Right : Qt::Key_Left,
-                          Qt::ShiftModifier);
-        }
-        return;
-    }
+    ShellTest::Select(*kav.PrgGrid, c.way, c.row, c.col, c.toRow, c.toCol);
   }
 };
 

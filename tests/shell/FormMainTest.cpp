@@ -461,8 +461,6 @@ TEST_F(FormMainTest, ToolbarTipsAndATinyWindow) {
 
 namespace {
 
-enum class Selecting { Drag, ShiftClick, ShiftArrows };
-
 struct SyncSelectionCase {
   const char* name;
   Selecting way;
@@ -482,21 +480,8 @@ TEST_P(SyncCurrentCell, TypingGoesWhereTheSelectionBegan) {
   FormMain& main = OpenOffline();
   platform::FlexGrid& grid = *main.SyncGrid;
   grid.setFocus();
+  Select(grid, c.way, c.row, c.col, c.toRow, c.toCol);
   QWidget* body = grid.viewport();
-  if (c.way == Selecting::Drag) {
-    Drag(grid, c.row, c.col, c.toRow, c.toCol);
-  } else {
-    QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(grid, c.row, c.col));
-  }
-  if (c.way == Selecting::ShiftClick) {
-    QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier, CellCentre(grid, c.toRow, c.toCol));
-  }
-  if (c.way == Selecting::ShiftArrows) {
-    for (int r = c.row; r < c.toRow; ++r) QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
-    for (int col = c.col; col < c.toCol; ++col) {
-      QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
-    }
-  }
   EXPECT_EQ(grid.Row(), c.row);
   EXPECT_EQ(grid.Col(), c.col);
   EXPECT_EQ(grid.RowSel(), c.toRow);

@@ -27,6 +27,9 @@
 
 // The shell's windows over a program folder of the test's own: data/ with the shipped default
 // files, the link library beside them, an optional vuzovid.ini. English texts, scripted UI.
+// Ways a user selects a block of grid cells.
+enum class Selecting { Drag, ShiftClick, ShiftArrows };
+
 class ShellTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -98,6 +101,27 @@ class ShellTest : public testing::Test {
                      Qt::NoModifier);
     QApplication::sendEvent(body, &move);
     QTest::mouseRelease(body, Qt::LeftButton, {}, to);
+  }
+
+  // Selects a block of cells as a user would, from (row, col) to (toRow, toCol).
+  static void Select(platform::FlexGrid& grid, Selecting way, int row, int col, int toRow,
+                     int toCol) {
+    QWidget* body = grid.viewport();
+    if (way == Selecting::Drag) {
+      Drag(grid, row, col, toRow, toCol);
+      return;
+    }
+    QTest::mouseClick(body, Qt::LeftButton, {}, CellCentre(grid, row, col));
+    if (way == Selecting::ShiftClick) {
+      QTest::mouseClick(body, Qt::LeftButton, Qt::ShiftModifier, CellCentre(grid, toRow, toCol));
+      return;
+    }
+    for (int r = row; r != toRow; r += toRow > r ? 1 : -1) {
+      QTest::keyClick(&grid, toRow > r ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
+    }
+    for (int c = col; c != toCol; c += toCol > c ? 1 : -1) {
+      QTest::keyClick(&grid, toCol > c ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
+    }
   }
 
   // "0\r\n..." ZEL text with the given leading values.
